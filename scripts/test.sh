@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the whole test suite: first the normal build (warnings are
+# errors), then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every GUI test runs twice, with a "." and with a "," decimal separator.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+stages="${MIRANDEL_TEST_STAGES:-dev asan}"
+for preset in $stages; do
+    echo "=== $preset build ==="
+    scripts/setup.sh "$preset"
+    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --preset "$preset" --output-on-failure -j2
+done

@@ -1,0 +1,72 @@
+#include "app/program.h"
+
+#include "atmosphere/atmos.h"
+#include "flying_hours/calculhrs.h"
+#include "flying_hours/hrsdlg.h"
+#include "listings/Tableau.h"
+#include "listings/pubfree.h"
+#include "platform/desktopplatform.h"
+#include "platform/windowkit.h"
+#include "workbench/convers.h"
+#include "wrench/cleangl.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QUrl>
+
+static void initResources()
+{
+    Q_INIT_RESOURCE(mirandel);
+}
+
+namespace mirandel {
+
+Program::Program(Platform* platform)
+{
+    initResources();
+    if (!platform) {
+        m_ownPlatform = std::make_unique<DesktopPlatform>();
+        platform = m_ownPlatform.get();
+    }
+    m_platform = platform;
+    QApplication::setApplicationName(QStringLiteral("MIRANDEL"));
+
+    m_conversion = std::make_unique<TFrmConversion>(*this);
+    QWidget* owner = m_conversion.get();
+    m_cleDlg = new TfrmcleDlg(*this, owner);
+    m_pub = new TPub(*this, owner);
+    m_reports = new TWinControlForm1(*this, owner);
+    m_atmosphere = new TFrmAtmosphere(*this, owner);
+    m_calculhrs = new Tfrmcalculhrs(*this, owner);
+    m_hrsDlg = new TfrmhrsatDlg(*this, owner);
+}
+
+Program::~Program() = default;
+
+int Program::exec()
+{
+    QEventLoop loop;
+    QObject::connect(m_conversion.get(), &TFrmConversion::closed, &loop, &QEventLoop::quit);
+    m_conversion->show();
+    windowkit::centreOnScreen(m_conversion.get());
+    m_conversion->raise();
+    m_conversion->activateWindow();
+    if (!m_conversion->isVisible())
+        return 0;
+    return loop.exec();
+}
+
+QString Program::homePage() const
+{
+    const QString file =
+        QDir(m_platform->programFolder()).filePath(QStringLiteral("site/index.html"));
+    return QUrl::fromLocalFile(file).toString();
+}
+
+QString Program::sponsorPage() const
+{
+    return homePage() + QStringLiteral("#sponsor");
+}
+
+} // namespace mirandel

@@ -1,0 +1,62 @@
+#pragma once
+
+// The program: creates the seven windows in order (the main window first), then runs the
+// event loop until the main window closes. Windows reach each other through it.
+
+#include <QString>
+
+#include <memory>
+
+namespace mirandel {
+
+class Platform;
+class TFrmConversion;
+class TfrmcleDlg;
+class TPub;
+class TWinControlForm1;
+class TFrmAtmosphere;
+class Tfrmcalculhrs;
+class TfrmhrsatDlg;
+
+class Program
+{
+public:
+    // Uses `platform` when given (tests install a recording fake), the desktop otherwise.
+    // A QApplication must exist.
+    explicit Program(Platform* platform = nullptr);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Shows the main window and runs the event loop until it closes.
+    int exec();
+
+    Platform& platform() { return *m_platform; }
+
+    TFrmConversion& conversion() { return *m_conversion; }
+    TfrmcleDlg& cleDlg() { return *m_cleDlg; }
+    TPub& pub() { return *m_pub; }
+    TWinControlForm1& reports() { return *m_reports; }
+    TFrmAtmosphere& atmosphere() { return *m_atmosphere; }
+    Tfrmcalculhrs& calculhrs() { return *m_calculhrs; }
+    TfrmhrsatDlg& hrsDlg() { return *m_hrsDlg; }
+
+    // The product's home page (the user guide shipped beside the program) and the
+    // sponsor's page on the same site.
+    QString homePage() const;
+    QString sponsorPage() const;
+
+private:
+    std::unique_ptr<Platform> m_ownPlatform;
+    Platform* m_platform;
+    std::unique_ptr<TFrmConversion> m_conversion;
+    // The other windows are owned by the main window (their Qt parent).
+    TfrmcleDlg* m_cleDlg = nullptr;
+    TPub* m_pub = nullptr;
+    TWinControlForm1* m_reports = nullptr;
+    TFrmAtmosphere* m_atmosphere = nullptr;
+    Tfrmcalculhrs* m_calculhrs = nullptr;
+    TfrmhrsatDlg* m_hrsDlg = nullptr;
+};
+
+} // namespace mirandel

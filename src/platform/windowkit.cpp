@@ -1,0 +1,68 @@
+#include "platform/windowkit.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace mirandel::windowkit {
+
+void setupFixedWindow(QWidget* window, const QString& caption, QSize clientSize,
+                      TitleButtons buttons)
+{
+    window->setWindowTitle(caption);
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::MSWindowsFixedSizeDialogHint;
+    if (buttons == TitleButtons::MinimizeAndClose)
+        flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    window->setWindowFlags(flags);
+    window->setFixedSize(clientSize);
+}
+
+void centreOnScreen(QWidget* window)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void setBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QColor background(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::Base);
+}
+
+void setTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+QColor textColour(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
+
+QFont arial(int pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Arial"), pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace mirandel::windowkit

@@ -1,0 +1,44 @@
+#pragma once
+
+// Small helpers shared by the windows: fixed-size window set-up, colours, fonts and
+// absolutely placed controls (the layouts give every position in pixels).
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+namespace mirandel::windowkit {
+
+enum class TitleButtons { MinimizeAndClose, None };
+
+// Caption, fixed client size, a fixed single border and the title-bar buttons.
+void setupFixedWindow(QWidget* window, const QString& caption, QSize clientSize,
+                      TitleButtons buttons);
+
+// Centres a top-level window on the screen it is on (or the primary screen).
+void centreOnScreen(QWidget* window);
+
+// Background fill of a widget (a field's base colour, a panel's window colour).
+void setBackground(QWidget* widget, const QColor& colour);
+QColor background(const QWidget* widget);
+
+// Text colour of a label or field.
+void setTextColour(QWidget* widget, const QColor& colour);
+QColor textColour(const QWidget* widget);
+
+QFont arial(int pointSize, bool bold = false);
+
+// Creates a child of `parent` with an objectName at a fixed place.
+template <typename W, typename... Args>
+W* place(QWidget* parent, const QString& name, QRect geometry, Args&&... args)
+{
+    auto* widget = new W(std::forward<Args>(args)..., parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+} // namespace mirandel::windowkit

@@ -1,0 +1,28 @@
+#include "support/fakeplatform.h"
+
+#include "platform/desktopplatform.h"
+
+#include <QDir>
+
+namespace mirandel::test {
+
+FakePlatform::FakePlatform()
+{
+    DesktopPlatform desktop;
+    folder = QDir::currentPath();
+    separator = desktop.decimalSeparator();
+    dateSep = desktop.dateSeparator();
+    date = QDate(2011, 2, 4);
+}
+
+void FakePlatform::showError(QWidget*, const QString& message)
+{
+    errors << message;
+}
+
+void FakePlatform::showMessage(QWidget*, const QString& title, const QString& message)
+{
+    messages << title + QLatin1Char('|') + message;
+}
+
+} // namespace mirandel::test

@@ -1,0 +1,40 @@
+#pragma once
+
+// A platform that records what the program asked of the desktop instead of doing it.
+// Regional settings come from QLocale::system(), as on the desktop, so GUI tests see the
+// locale their CTest entry sets.
+
+#include "platform/platform.h"
+
+#include <QStringList>
+
+namespace mirandel::test {
+
+class FakePlatform final : public Platform
+{
+public:
+    FakePlatform();
+
+    void shellOpen(const QString& target) override { shellOpened << target; }
+    void launchCalculator() override { ++calculatorLaunches; }
+    void beep() override { ++beeps; }
+    QString programFolder() const override { return folder; }
+    QChar decimalSeparator() const override { return separator; }
+    QChar dateSeparator() const override { return dateSep; }
+    QDate today() const override { return date; }
+    void showError(QWidget* parent, const QString& message) override;
+    void showMessage(QWidget* parent, const QString& title, const QString& message) override;
+
+    QStringList shellOpened;
+    int calculatorLaunches = 0;
+    int beeps = 0;
+    QStringList errors;
+    QStringList messages;
+
+    QString folder;
+    QChar separator;
+    QChar dateSep;
+    QDate date;
+};
+
+} // namespace mirandel::test
