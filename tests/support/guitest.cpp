@@ -2,7 +2,9 @@
 
 #include "workbench/convers.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -16,8 +18,10 @@ QChar expectedSeparator()
 
 QString local(QString text)
 {
+    // Only a point between digits is a decimal separator ("0.4536 kg", not "sq.ft").
     FakePlatform platform;
-    return text.replace(QLatin1Char('.'), platform.separator);
+    static const QRegularExpression decimalPoint(QStringLiteral("(?<=\\d)\\.(?=\\d)"));
+    return text.replace(decimalPoint, QString(platform.separator));
 }
 
 Running::Running()
@@ -34,6 +38,22 @@ Running::Running()
 Running::~Running()
 {
     program.reset();
+}
+
+void pick(QComboBox* combo, int index)
+{
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    view->setCurrentIndex(combo->model()->index(index, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+void dropDownAndClose(QComboBox* combo)
+{
+    combo->showPopup();
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
 }
 
 void whenModalOpens(std::function<void(QWidget*)> action)

@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "support/fakeplatform.h"
 
+#include <QComboBox>
 #include <QObject>
 #include <QString>
 #include <QWidget>
@@ -18,7 +19,7 @@ namespace mirandel::test {
 // against the fake's separator so a locale that is missing on the machine fails loudly.
 QChar expectedSeparator();
 
-// Replaces "." by the system decimal separator in an expected text.
+// Writes the decimal points of an expected text with the system decimal separator.
 QString local(QString text);
 
 // A Program on a recording platform, its main window shown and activated.
@@ -37,6 +38,13 @@ T* child(QObject* root, const QString& name)
 {
     return root->findChild<T*>(name);
 }
+
+// Picks an item of a combo box as a user does: opens the drop-down, moves to the item and
+// presses Enter; the queued close-up handlers have run when it returns.
+void pick(QComboBox* combo, int index);
+
+// Opens a combo box's drop-down and closes it again without a pick (Escape).
+void dropDownAndClose(QComboBox* combo);
 
 // Runs `action` on the next modal window that opens (from a timer), e.g. to close it.
 void whenModalOpens(std::function<void(QWidget* modal)> action);
