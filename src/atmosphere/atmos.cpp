@@ -4,7 +4,8 @@
 
 namespace mirandel {
 
-TFrmAtmosphere::TFrmAtmosphere(Program& program, QWidget* parent) : QDialog(parent), m_program(program)
+TFrmAtmosphere::TFrmAtmosphere(Program& program, QWidget* parent)
+    : QDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("TFrmAtmosphere"));
     windowkit::setupFixedWindow(this, QStringLiteral("STANDARD ATMOSPHERE"), {617, 365},

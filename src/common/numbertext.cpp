@@ -47,22 +47,22 @@ std::optional<double> tryParseFloat(const QString& text, QChar separator)
         ++i;
     }
     if (i < end && text[i] == separator) {
+        // "9," reads 9, ",5" reads 0.5 and a lone separator reads 0.
+        if (!mantissa)
+            normal.push_back('0');
         mantissa = true;
         ++i;
-        normal.push_back('.');
+        bool fraction = false;
         while (i < end && isAsciiDigit(text[i])) {
+            if (!fraction)
+                normal.push_back('.');
+            fraction = true;
             normal.push_back(static_cast<char>(text[i].unicode()));
             ++i;
         }
     }
     if (!mantissa)
         return std::nullopt;
-    if (normal == "." || normal.empty())
-        normal = "0";
-    else if (normal.front() == '.')
-        normal.insert(normal.begin(), '0');
-    else if (normal.back() == '.')
-        normal.pop_back();
 
     if (i < end && (text[i] == u'e' || text[i] == u'E')) {
         ++i;
@@ -94,8 +94,8 @@ std::optional<double> tryParseFloat(const QString& text, QChar separator)
         // Underflow reads as zero; overflow is not a value. The wider type tells which.
         long double wide = 0.0L;
         const auto [widePtr, wideEc] = std::from_chars(first, last, wide);
-        const bool overflow = wideEc == std::errc() ? std::abs(wide) > 1.0L
-                                                    : normal.find("e-") == std::string::npos;
+        const bool overflow =
+            wideEc == std::errc() ? std::abs(wide) > 1.0L : normal.find("e-") == std::string::npos;
         if (overflow)
             return std::nullopt;
         value = 0.0;

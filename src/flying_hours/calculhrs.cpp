@@ -4,7 +4,8 @@
 
 namespace mirandel {
 
-Tfrmcalculhrs::Tfrmcalculhrs(Program& program, QWidget* parent) : QDialog(parent), m_program(program)
+Tfrmcalculhrs::Tfrmcalculhrs(Program& program, QWidget* parent)
+    : QDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("Tfrmcalculhrs"));
     windowkit::setupFixedWindow(this, QStringLiteral(" Calcul Hrs de vol"), {540, 416},

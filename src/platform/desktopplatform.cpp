@@ -16,8 +16,8 @@ void DesktopPlatform::shellOpen(const QString& target)
 {
     if (target.isEmpty())
         return;
-    const QUrl url = target.contains(QLatin1String("://")) ? QUrl(target)
-                                                            : QUrl::fromLocalFile(target);
+    const QUrl url =
+        target.contains(QLatin1String("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
     QDesktopServices::openUrl(url);
 }
 
@@ -26,9 +26,9 @@ void DesktopPlatform::launchCalculator()
 #ifdef Q_OS_WIN
     QProcess::startDetached(QStringLiteral("calc.exe"), {});
 #else
-    static const char* const calculators[] = {"gnome-calculator", "kcalc", "galculator",
-                                              "qalculate-qt", "qalculate-gtk", "mate-calc",
-                                              "xcalc"};
+    static const char* const calculators[] = {
+        "gnome-calculator", "kcalc",     "galculator", "qalculate-qt",
+        "qalculate-gtk",    "mate-calc", "xcalc"};
     for (const char* name : calculators) {
         const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
         if (!path.isEmpty() && QProcess::startDetached(path, {}))

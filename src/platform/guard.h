@@ -10,8 +10,7 @@
 
 namespace mirandel {
 
-template <typename Handler>
-bool guarded(Platform& platform, QWidget* parent, Handler&& handler)
+template <typename Handler> bool guarded(Platform& platform, QWidget* parent, Handler&& handler)
 {
     try {
         std::forward<Handler>(handler)();

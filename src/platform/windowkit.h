@@ -12,7 +12,11 @@
 
 namespace mirandel::windowkit {
 
-enum class TitleButtons { MinimizeAndClose, None };
+enum class TitleButtons
+{
+    MinimizeAndClose,
+    None
+};
 
 // Caption, fixed client size, a fixed single border and the title-bar buttons.
 void setupFixedWindow(QWidget* window, const QString& caption, QSize clientSize,

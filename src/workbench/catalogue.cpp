@@ -10,7 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-
 QString lines(std::initializer_list<const char16_t*> parts)
 {
     QStringList list;
@@ -54,20 +53,18 @@ const std::array<Pair, 1> massPairs{{
 }};
 
 const std::array<Pair, 1> forcePairs{{
-    {u"lbf <> daN"_s, u"lbf"_s, u"daN"_s, 0.4448, u" daN"_s, 2.248, u" lbf"_s,
-     std::nullopt},
+    {u"lbf <> daN"_s, u"lbf"_s, u"daN"_s, 0.4448, u" daN"_s, 2.248, u" lbf"_s, std::nullopt},
 }};
 
 const std::array<Pair, 2> torquePairs{{
-    {u"ft.lbf <> m.daN"_s, u"ft.lbf"_s, u"m.daN"_s, 0.1356, u" m.daN"_s, 7.3756,
-     u" ft.lbf"_s, u"1ft.lbf=0,1356m.daN  1m.daN=7,3756ft.lbf"_s},
-    {u"in.lbf <> m.daN"_s, u"in.lbf"_s, u"m.daN"_s, 0.0113, u" m.daN"_s, 88.51,
-     u" in.lbf"_s, u"1in.lbf=0,0113m.daN  1m.daN=88,51in.lbf"_s},
+    {u"ft.lbf <> m.daN"_s, u"ft.lbf"_s, u"m.daN"_s, 0.1356, u" m.daN"_s, 7.3756, u" ft.lbf"_s,
+     u"1ft.lbf=0,1356m.daN  1m.daN=7,3756ft.lbf"_s},
+    {u"in.lbf <> m.daN"_s, u"in.lbf"_s, u"m.daN"_s, 0.0113, u" m.daN"_s, 88.51, u" in.lbf"_s,
+     u"1in.lbf=0,0113m.daN  1m.daN=88,51in.lbf"_s},
 }};
 
 const std::array<Pair, 1> pressurePairs{{
-    {u"psi <> bar"_s, u"psi"_s, u"bar"_s, 0.06895, u" bar"_s, 14.5, u" psi"_s,
-     std::nullopt},
+    {u"psi <> bar"_s, u"psi"_s, u"bar"_s, 0.06895, u" bar"_s, 14.5, u" psi"_s, std::nullopt},
 }};
 
 const std::array<Pair, 1> flowPairs{{
@@ -82,8 +79,7 @@ const std::array<Pair, 1> kerosenePairs{{
 }};
 
 const std::array<Pair, 1> speedPairs{{
-    {u"MPH <>  KmH"_s, u"MPH"_s, u"KmH"_s, 1.852, u" KmH"_s, 0.5399568, u" MPH"_s,
-     std::nullopt},
+    {u"MPH <>  KmH"_s, u"MPH"_s, u"KmH"_s, 1.852, u" KmH"_s, 0.5399568, u" MPH"_s, std::nullopt},
 }};
 
 const std::array<Category, CategoryCount> table{{

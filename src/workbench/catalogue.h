@@ -13,11 +13,16 @@
 namespace mirandel::catalogue {
 
 // Which field is the source: "haut" (top, imperial) or "bas" (bottom, metric).
-enum class Direction { Haut, Bas };
+enum class Direction
+{
+    Haut,
+    Bas
+};
 QString directionText(Direction direction);
 std::optional<Direction> directionFromText(const QString& text);
 
-enum CategoryIndex : int {
+enum CategoryIndex : int
+{
     Lengths = 0,
     Area = 1,
     Volumes = 2,

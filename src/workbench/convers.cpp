@@ -1,18 +1,18 @@
 #include "workbench/convers.h"
 
 #include "app/program.h"
-#include "listings/pubfree.h"
-#include "wrench/cleangl.h"
-#include "platform/platform.h"
-#include "platform/windowkit.h"
 #include "atmosphere/atmos.h"
 #include "flying_hours/calculhrs.h"
+#include "listings/pubfree.h"
+#include "platform/platform.h"
+#include "platform/windowkit.h"
 #include "workbench/closeupcombo.h"
 #include "workbench/creditlabel.h"
 #include "workbench/kerosenepanel.h"
 #include "workbench/shape.h"
 #include "workbench/temperaturepanel.h"
 #include "workbench/valueentry.h"
+#include "wrench/cleangl.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -57,8 +57,8 @@ TFrmConversion::~TFrmConversion() = default;
 
 void TFrmConversion::buildClientArea(QWidget* client)
 {
-    Image3 = place<QSvgWidget>(client, u"Image3"_s, {57, 51, 147, 97},
-                               u":/pictures/illustration.svg"_s);
+    Image3 =
+        place<QSvgWidget>(client, u"Image3"_s, {57, 51, 147, 97}, u":/pictures/illustration.svg"_s);
     Label10 = place<TCreditLabel>(client, u"Label10"_s, {11, 147, 232, 18},
                                   u"Application offered by TALMORE"_s);
     Label10->setToolTip(u"A propos"_s);
@@ -114,20 +114,18 @@ void TFrmConversion::buildClientArea(QWidget* client)
 
     TValueEntry::Context context;
     context.lookup = [this](Direction direction) { return lookup(direction); };
-    context.listingDefaults = [this](const QString& from, const QString& to,
-                                     const QString& step) {
+    context.listingDefaults = [this](const QString& from, const QString& to, const QString& step) {
         m_program.pub().setListingRange(from, to, step);
     };
     context.closeWindow = [this] { close(); };
     m_entry = new TValueEntry(client, m_program.platform(), std::move(context));
 
-    ButtonTableau = place<QPushButton>(client, u"ButtonTableau"_s, {315, 150, 156, 22},
-                                       u"Preview"_s);
+    ButtonTableau =
+        place<QPushButton>(client, u"ButtonTableau"_s, {315, 150, 156, 22}, u"Preview"_s);
     ButtonTableau->setToolTip(u"Editer tableau"_s);
     connect(ButtonTableau, &QPushButton::clicked, this, &TFrmConversion::ButtonTableauClick);
 
-    Label4 = place<TCreditLabel>(client, u"Label4"_s, {304, 313, 202, 14},
-                                 u"BELVANE PRODUCTION"_s);
+    Label4 = place<TCreditLabel>(client, u"Label4"_s, {304, 313, 202, 14}, u"BELVANE PRODUCTION"_s);
     Label4->setToolTip(u"A propos"_s);
     connect(Label4, &TCreditLabel::clicked, this, &TFrmConversion::Label8Click);
 
@@ -159,8 +157,7 @@ void TFrmConversion::buildToolBars(QWidget* client)
     ToolButton8 = toolButton(ToolBar1, u"ToolButton8"_s, u"weight"_s, u"Weight"_s);
     ToolButton9 = toolButton(ToolBar1, u"ToolButton9"_s, u"pressure"_s, u"Pressure"_s);
     ToolButton6 = toolButton(ToolBar1, u"ToolButton6"_s, u"temperature"_s, u"Températures"_s);
-    ToolButton3 =
-        toolButton(ToolBar1, u"ToolButton3"_s, u"wrench"_s, u"Wrench/Diameter  cables"_s);
+    ToolButton3 = toolButton(ToolBar1, u"ToolButton3"_s, u"wrench"_s, u"Wrench/Diameter  cables"_s);
     ToolButton4 =
         toolButton(ToolBar1, u"ToolButton4"_s, u"kerosene"_s, u"Mass / volume kérosène"_s);
     connect(ToolButton5, &QToolButton::clicked, this, &TFrmConversion::ToolButton5Click);

@@ -52,8 +52,8 @@ TValueEntry::TValueEntry(QWidget* client, Platform& platform, Context context)
     windowkit::setBackground(EditAnglo, white());
     windowkit::setBackground(EditMetrique, beige());
 
-    LabelFenetreEdition = place<QLabel>(client, QStringLiteral("LabelFenetreEdition"),
-                                        {0, 0, 0, 0}, catalogue::directionText(Direction::Haut));
+    LabelFenetreEdition = place<QLabel>(client, QStringLiteral("LabelFenetreEdition"), {0, 0, 0, 0},
+                                        catalogue::directionText(Direction::Haut));
     LabelFenetreEdition->hide();
     Labelformatdecimal =
         place<QLabel>(client, QStringLiteral("Labelformatdecimal"), {0, 0, 0, 0}, u","_s);
@@ -83,8 +83,8 @@ void TValueEntry::buildKeypad(QWidget* client)
     const QString captions[10] = {u"0"_s, u" 1 "_s, u"2"_s, u"3"_s, u"4"_s,
                                   u"5"_s, u"6"_s,   u"7"_s, u"8"_s, u"9"_s};
     for (int digit = 0; digit < 10; ++digit) {
-        QToolButton* button = makeButton(u"ToolButton"_s + QString::number(digit) + u"A"_s,
-                                         captions[digit], digit);
+        QToolButton* button =
+            makeButton(u"ToolButton"_s + QString::number(digit) + u"A"_s, captions[digit], digit);
         digitButtons[static_cast<size_t>(digit)] = button;
         connect(button, &QToolButton::clicked, this, [this, digit] {
             guarded(m_platform, EditAnglo->window(), [&] { ToolButtonDigitAClick(digit); });
@@ -296,8 +296,7 @@ bool TValueEntry::EditKeyPress(QLineEdit* field, QKeyEvent* event)
     else
         return false; // arrows, Home, End, Tab, Shift...: the field handles them
 
-    const bool roomLeft =
-        field->text().size() - field->selectedText().size() < typedLimit;
+    const bool roomLeft = field->text().size() - field->selectedText().size() < typedLimit;
     if (typed.isDigit() && typed.unicode() < 128) {
         digitButtons[static_cast<size_t>(typed.unicode() - u'0')]->setDown(true);
         return !roomLeft;

@@ -123,8 +123,7 @@ void TestCommands::enterInTheReferenceTextOpensTheWrenchOnlyForLengths()
 
     QTest::mouseClick(m_main->ToolButton5, Qt::LeftButton);
     m_main->Memo1->setFocus();
-    const QString opened =
-        openAndClose([this] { QTest::keyClick(m_main->Memo1, Qt::Key_Return); });
+    const QString opened = openAndClose([this] { QTest::keyClick(m_main->Memo1, Qt::Key_Return); });
     QCOMPARE(opened, u"TfrmcleDlg"_s);
     QCOMPARE(m_main->focusWidget(), m_main->Memo1);
 }

@@ -13,8 +13,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 
 using namespace mirandel;
 using namespace mirandel::test;
@@ -94,8 +94,7 @@ void TestStartup::activationSelectsMassAndFindsTheSeparator()
     // The start-up content stays until a pick.
     QCOMPARE(main.LabelSaisieAnglo->text(), u"Lb"_s);
     QCOMPARE(main.LabelsaisieMet->text(), u"Kg"_s);
-    QCOMPARE(main.Memo1->toPlainText(),
-             u"1 lb   = 0,4536 kg\n1 Kg = 2,2046 lb\n1lb   = 16 oz"_s);
+    QCOMPARE(main.Memo1->toPlainText(), u"1 lb   = 0,4536 kg\n1 Kg = 2,2046 lb\n1lb   = 16 oz"_s);
     // The kerosene factor is written in the convention found by the trial.
     auto* factor = main.findChild<QLabel*>(u"LabelFctCorrec"_s);
     QCOMPARE(factor->text(), u"1"_s + expectedSeparator() + u"0000"_s);
@@ -111,12 +110,12 @@ void TestStartup::mainWindowLayout()
         const char* name;
         QRect geometry;
     } places[] = {
-        {"Image3", {57, 51, 147, 97}},      {"Label10", {11, 147, 232, 18}},
-        {"Memo1", {46, 210, 168, 79}},      {"PanelCorrection", {10, 167, 241, 164}},
-        {"Image1", {264, 0, 19, 332}},      {"Shape7", {299, 47, 222, 90}},
+        {"Image3", {57, 51, 147, 97}},          {"Label10", {11, 147, 232, 18}},
+        {"Memo1", {46, 210, 168, 79}},          {"PanelCorrection", {10, 167, 241, 164}},
+        {"Image1", {264, 0, 19, 332}},          {"Shape7", {299, 47, 222, 90}},
         {"ButtonTableau", {315, 150, 156, 22}}, {"Label4", {304, 313, 202, 14}},
-        {"Paneltemp", {3, 0, 538, 332}},    {"ToolBar1", {21, 0, 241, 39}},
-        {"ToolBar2", {288, 0, 256, 39}},    {"EditAnglo", {351, 82, 157, 24}},
+        {"Paneltemp", {3, 0, 538, 332}},        {"ToolBar1", {21, 0, 241, 39}},
+        {"ToolBar2", {288, 0, 256, 39}},        {"EditAnglo", {351, 82, 157, 24}},
         {"EditMetrique", {351, 105, 157, 22}},
     };
     for (const auto& place : places) {

@@ -50,8 +50,8 @@ void TestNumberText::parse_data()
     QTest::newRow("point on a comma system") << u"1.5"_s << QChar(u',') << false << 0.0;
     QTest::newRow("beyond the double range") << u"1E400"_s << QChar(u'.') << false << 0.0;
     QTest::newRow("underflow reads 0") << u"1E-400"_s << QChar(u'.') << true << 0.0;
-    QTest::newRow("thirteen digits from the keypad") << u"1234567890123"_s << QChar(u'.')
-                                                     << true << 1234567890123.0;
+    QTest::newRow("thirteen digits from the keypad")
+        << u"1234567890123"_s << QChar(u'.') << true << 1234567890123.0;
 }
 
 void TestNumberText::parse()

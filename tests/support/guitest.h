@@ -33,8 +33,7 @@ struct Running
 };
 
 // Finds a named child of `root`; fails the test (returns nullptr) when it is missing.
-template <typename T>
-T* child(QObject* root, const QString& name)
+template <typename T> T* child(QObject* root, const QString& name)
 {
     return root->findChild<T*>(name);
 }

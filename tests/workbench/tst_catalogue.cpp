@@ -31,7 +31,8 @@ void TestCatalogue::captions()
              (QStringList{u"Lenghts"_s, u"Area"_s, u"Volumes"_s, u"Capacity"_s, u"Mass"_s,
                           u"Force"_s, u"Torque"_s, u"Pressure"_s, u"Temperatures"_s, u"Fow"_s,
                           u"Mass/volume  kéroséne"_s, u"Speed MPH >KM/hr"_s}));
-    QCOMPARE(pairCaptions(Lengths), (QStringList{u"inch <> mm"_s, u" ft  <> m"_s, u" NM  <> Km"_s}));
+    QCOMPARE(pairCaptions(Lengths),
+             (QStringList{u"inch <> mm"_s, u" ft  <> m"_s, u" NM  <> Km"_s}));
     QCOMPARE(pairCaptions(Volumes), (QStringList{u"cu.in <> cm3"_s, u"cu.ft<> m3"_s}));
     QCOMPARE(pairCaptions(Temperatures), QStringList());
     QCOMPARE(pairCaptions(Flow), QStringList{u"cu.ft/min<> litres/mn"_s});

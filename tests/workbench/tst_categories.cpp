@@ -66,17 +66,15 @@ void TestCategories::listPickSetsUpPairZero_data()
     QTest::addColumn<QString>("top");
     QTest::addColumn<QString>("bottom");
     QTest::addColumn<QString>("reference");
-    QTest::newRow("lengths") << 0
-                             << QStringList{u"inch <> mm"_s, u" ft  <> m"_s, u" NM  <> Km"_s}
+    QTest::newRow("lengths") << 0 << QStringList{u"inch <> mm"_s, u" ft  <> m"_s, u" NM  <> Km"_s}
                              << u"inch"_s << u"mm"_s << u"1 inch=25,4mm  1mm=0,03937 inch"_s;
-    QTest::newRow("volumes") << 2 << QStringList{u"cu.in <> cm3"_s, u"cu.ft<> m3"_s}
-                             << u"cu.in"_s << u"cm3"_s << u"1cu.in=16,387 cm3  1cm3=0,061cu.in"_s;
+    QTest::newRow("volumes") << 2 << QStringList{u"cu.in <> cm3"_s, u"cu.ft<> m3"_s} << u"cu.in"_s
+                             << u"cm3"_s << u"1cu.in=16,387 cm3  1cm3=0,061cu.in"_s;
     QTest::newRow("mass") << 4 << QStringList{u"Kg <>  Lb"_s} << u"Lbs"_s << u"Kg"_s
                           << u"1lb   = 0,4536 kg  1Kg= 2,2046 lbs  1lb=16 oz "_s;
     QTest::newRow("flow") << 9 << QStringList{u"cu.ft/min<> litres/mn"_s} << u"cu.ft/min"_s
                           << u"l/mn"_s << u"1cu.ft/min=28,33l/mn 1l/mn=0,0353cu.ft/mn"_s;
-    QTest::newRow("kerosene") << 10 << QStringList{u"Litres <>  Lbs"_s} << u"LbS"_s
-                              << u"Litres"_s
+    QTest::newRow("kerosene") << 10 << QStringList{u"Litres <>  Lbs"_s} << u"LbS"_s << u"Litres"_s
                               << u"1litre = 1,76368 Lbs    1Lb = 0.56699 litre       à 15°c  "_s;
     QTest::newRow("speed") << 11 << QStringList{u"MPH <>  KmH"_s} << u"MPH"_s << u"KmH"_s
                            << u"1MPH = 1,852Km/h   1Km/h = 0.539953 MPH  "_s;
@@ -112,8 +110,8 @@ void TestCategories::pairPick_data()
     QTest::addColumn<QString>("bottom");
     QTest::addColumn<QString>("reference");
     QTest::newRow("feet") << 0 << 1 << u"ft"_s << u"m"_s << u"1 ft=0,3048 m  1m=3,2808 ft"_s;
-    QTest::newRow("nautical miles") << 0 << 2 << u"NM"_s << u"Km"_s
-                                    << u"1 NM=1,852Km  1Km=0,54 NM"_s;
+    QTest::newRow("nautical miles")
+        << 0 << 2 << u"NM"_s << u"Km"_s << u"1 NM=1,852Km  1Km=0,54 NM"_s;
     QTest::newRow("cubic inches as lines")
         << 2 << 0 << u"cu.in"_s << u"cm3"_s << u"1cm3=0,061cu.in\n1cu.in=16,387 cm3 "_s;
     QTest::newRow("cubic feet") << 2 << 1 << u"cu.ft"_s << u"m3"_s
@@ -214,8 +212,8 @@ void TestCategories::categoryActions_data()
                                   << u"1 inch=25,4mm\n1mm=0,03937 inch"_s;
     QTest::newRow("weight menu") << u"Weight1"_s << 4 << 1 << u"Lb"_s << u"Kg"_s << beige
                                  << u"1lb = 0,4536 kg \n1Kg= 2,2046 lbs \n1lb=16 oz "_s;
-    QTest::newRow("pressure button") << u"ToolButton9"_s << 7 << 1 << u"psi"_s << u"bar"_s
-                                     << beige << u"1psi=68,95mb     1bar=14,5psi"_s;
+    QTest::newRow("pressure button") << u"ToolButton9"_s << 7 << 1 << u"psi"_s << u"bar"_s << beige
+                                     << u"1psi=68,95mb     1bar=14,5psi"_s;
     QTest::newRow("volumes menu picks capacity")
         << u"Volumes1"_s << 3 << 2 << u"US pint"_s << u"litres"_s << grey
         << u"1 US pint=0,47 l    1l=2,11US pint"_s;

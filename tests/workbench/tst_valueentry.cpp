@@ -345,8 +345,7 @@ void TestValueEntry::roundingOverflowOnTypingIsAbsorbed()
     QCOMPARE(m_entry->Labelformatdecimal->text(), QString(sep()));
     // The same overflow from the keypad reaches the error box.
     QTest::mouseClick(m_entry->digitButtons[0], Qt::LeftButton);
-    QCOMPARE(m_run->platform.errors,
-             QStringList{u"Opération en virgule flottante incorrecte"_s});
+    QCOMPARE(m_run->platform.errors, QStringList{u"Opération en virgule flottante incorrecte"_s});
     QCOMPARE(m_entry->EditAnglo->text(), u"353140000000000 cu.ft"_s);
 }
 
