@@ -4,6 +4,7 @@
 #include "flying_hours/calculhrs.h"
 #include "flying_hours/hrsdlg.h"
 #include "listings/Tableau.h"
+#include "listings/generators.h"
 #include "listings/pubfree.h"
 #include "platform/desktopplatform.h"
 #include "platform/windowkit.h"
@@ -40,6 +41,7 @@ Program::Program(Platform* platform)
     m_atmosphere = new TFrmAtmosphere(*this, owner);
     m_calculhrs = new Tfrmcalculhrs(*this, owner);
     m_hrsDlg = new TfrmhrsatDlg(*this, owner);
+    m_listings = std::make_unique<ListingGenerators>(*this);
 }
 
 Program::~Program() = default;

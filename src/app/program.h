@@ -17,6 +17,7 @@ class TWinControlForm1;
 class TFrmAtmosphere;
 class Tfrmcalculhrs;
 class TfrmhrsatDlg;
+class ListingGenerators;
 
 class Program
 {
@@ -40,6 +41,7 @@ public:
     TFrmAtmosphere& atmosphere() { return *m_atmosphere; }
     Tfrmcalculhrs& calculhrs() { return *m_calculhrs; }
     TfrmhrsatDlg& hrsDlg() { return *m_hrsDlg; }
+    ListingGenerators& listings() { return *m_listings; }
 
     // The product's home page (the user guide shipped beside the program) and the
     // sponsor's page on the same site.
@@ -57,6 +59,7 @@ private:
     TFrmAtmosphere* m_atmosphere = nullptr;
     Tfrmcalculhrs* m_calculhrs = nullptr;
     TfrmhrsatDlg* m_hrsDlg = nullptr;
+    std::unique_ptr<ListingGenerators> m_listings;
 };
 
 } // namespace mirandel

@@ -291,7 +291,8 @@ bool TValueEntry::EditKeyPress(QLineEdit* field, QKeyEvent* event)
         return false;
     else if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         typed = u'\x01'; // a control character: refused below
-    else if (!event->text().isEmpty())
+    else if (!event->text().isEmpty() && event->text().front().unicode() >= 0x20 &&
+             event->text().front().unicode() != 0x7f)
         typed = event->text().front();
     else
         return false; // arrows, Home, End, Tab, Shift...: the field handles them

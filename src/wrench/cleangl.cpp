@@ -136,6 +136,8 @@ bool TfrmcleDlg::EditKeyPress(QLineEdit* edit, QKeyEvent* event)
     if (text.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
         return false; // navigation keys and edit shortcuts
     const QChar c = text.front();
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+        return false; // Tab and other control keys keep their usual meaning
     if ((c >= u'0' && c <= u'9') || c == u'.' || c == u'c' || c == u'C')
         return false;
     m_program.platform().beep();

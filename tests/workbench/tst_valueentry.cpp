@@ -298,8 +298,10 @@ void TestValueEntry::resultWithSuffixKeepsTheConvention()
     // "." for the rest of the run, so a comma system could no longer take decimals.
     QTest::keyClicks(m_entry->EditAnglo, u"2"_s);
     QCOMPARE(m_entry->EditMetrique->text(), local(u"0.9072 kg"_s));
-    m_entry->EditMetrique->setFocus(); // Tab moved the focus; its release lands here
-    QTest::keyRelease(m_entry->EditMetrique, Qt::Key_Tab);
+    QTest::keyPress(m_entry->EditAnglo, Qt::Key_Tab); // the focus moves on, no beep
+    QCOMPARE(m_main->focusWidget(), m_entry->EditMetrique);
+    QCOMPARE(m_run->platform.beeps, 0);
+    QTest::keyRelease(m_entry->EditMetrique, Qt::Key_Tab); // its release lands here
     QCOMPARE(m_entry->EditMetrique->text(), local(u"0.9072 kg"_s));
     QCOMPARE(m_entry->Labelformatdecimal->text(), QString(sep()));
     QVERIFY(m_run->platform.errors.isEmpty());

@@ -1,0 +1,11 @@
+#include "listings/generators.h"
+
+namespace mirandel {
+
+void ListingGenerators::conversion() {}
+
+void ListingGenerators::temperature() {}
+
+void ListingGenerators::atmosphere() {}
+
+} // namespace mirandel
