@@ -128,7 +128,7 @@ void TestPub::keyFiltersAndKeys()
     withRangeWindow([&](TPub& pub) {
         pub.Edit1->clear();
         QTest::keyClicks(pub.Edit1, u"-12a.,34567"_s);
-        QCOMPARE(pub.Edit1->text(), u"-123456"_s + u"7"_s.left(0) + QString());
+        QCOMPARE(pub.Edit1->text(), u"-123456"_s); // seven characters at most
         QCOMPARE(m_run->platform.beeps, 3);
         QTest::keyClick(pub.Edit1, Qt::Key_Return);
         QCOMPARE(pub.focusWidget(), pub.Edit2);

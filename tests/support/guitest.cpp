@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <memory>
+
 namespace mirandel::test {
 
 QChar expectedSeparator()
@@ -60,9 +62,12 @@ void whenModalOpens(std::function<void(QWidget*)> action)
 {
     auto* timer = new QTimer;
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action, ticks] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
+        // Wait until the window is active, as a user would, so focus changes take effect;
+        // a window that never becomes active is handled after a second all the same.
+        if (!modal || (!modal->isActiveWindow() && ++*ticks < 100))
             return;
         timer->stop();
         timer->deleteLater();

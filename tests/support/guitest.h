@@ -45,7 +45,8 @@ void pick(QComboBox* combo, int index);
 // Opens a combo box's drop-down and closes it again without a pick (Escape).
 void dropDownAndClose(QComboBox* combo);
 
-// Runs `action` on the next modal window that opens (from a timer), e.g. to close it.
+// Runs `action` on the next modal window that opens, once it is active (from a timer),
+// e.g. to close it.
 void whenModalOpens(std::function<void(QWidget* modal)> action);
 
 } // namespace mirandel::test
