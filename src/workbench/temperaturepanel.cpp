@@ -39,11 +39,11 @@ QRect mirrored(const QRect& left)
 }
 
 // Celsius side places; the Fahrenheit side takes their mirror images.
-const QRect headingPlace{16, 120, 110, 24};
-const QRect fieldPlace{35, 148, 72, 28};
-const QRect minusPlace{16, 186, 52, 26};
-const QRect plusPlace{74, 186, 52, 26};
-const QRect unitNamePlace{6, 222, 130, 16};
+const QRect headingPlace{16, 134, 110, 24};
+const QRect fieldPlace{35, 162, 72, 28};
+const QRect minusPlace{16, 200, 52, 26};
+const QRect plusPlace{74, 200, 52, 26};
+const QRect unitNamePlace{6, 236, 130, 16};
 const QRect thermometerPlace{148, 98, 56, 212};
 const QRect sliderPlace{214, 100, 30, 160};
 
@@ -219,7 +219,15 @@ void TTemperaturePanel::TrackBarDegCelChange(int celsius)
     const double fahrenheit = temperature::fahrenheitOf(celsius);
     LabelvaleurFar->setText(
         numbertext::formatGeneral(fahrenheit, m_program.platform().decimalSeparator()));
-    TrackBarDegFaar->setValue(temperature::wholePosition(fahrenheit));
+    const int wanted = temperature::wholePosition(fahrenheit);
+    TrackBarDegFaar->setValue(wanted);
+    if (wanted != TrackBarDegFaar->value()) {
+        // The Fahrenheit slider is held at an end of its range and did not move: the
+        // Celsius slider comes back to that end's value instead of resting beyond it
+        // (below -240 °C it would read colder than absolute zero).
+        TrackBarDegCel->setValue(
+            temperature::wholePosition(temperature::celsiusOf(TrackBarDegFaar->value())));
+    }
     showValuesInFields();
 }
 

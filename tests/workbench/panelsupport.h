@@ -9,6 +9,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <functional>
@@ -29,6 +32,34 @@ inline void pickCategory(TFrmConversion& main, int index)
     QTest::keyClick(view, Qt::Key_Return);
     QTRY_VERIFY(!view->window()->isVisible());
     QCOMPARE(list->currentIndex(), index);
+}
+
+// Drags the slider's handle with the mouse to the far end of its groove: the top or right
+// end when `up`, the bottom or left end otherwise.
+inline void dragToEnd(QSlider* slider, bool up)
+{
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.upsideDown = slider->orientation() == Qt::Vertical;
+    const QPoint handle =
+        slider->style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+            .center();
+    QPoint end = handle;
+    if (slider->orientation() == Qt::Vertical)
+        end.setY(up ? 0 : slider->height() - 1);
+    else
+        end.setX(up ? slider->width() - 1 : 0);
+    QTest::mousePress(slider, Qt::LeftButton, {}, handle);
+    const QPoint step = (end - handle) / 4;
+    for (int i = 1; i <= 4; ++i)
+        QTest::mouseMove(slider, i < 4 ? handle + step * i : end);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, end);
 }
 
 // The widgets that Tab reaches from the window's focus widget, `presses` times over.

@@ -82,6 +82,7 @@ private slots:
     void everyDegreeShowsItsPublishedFactor();
     void movingTheTemperatureConvertsAgainAtOnce();
     void buttonsStopAtTheEndsOfTheTable();
+    void mouseDragsOverTheWholeRange();
     void topFieldSourceGetsTheFocusBackAfterEachMove();
     void sourceTextThatDoesNotParseShowsTheErrorBox();
     void temperatureAndFactorLastWhileHidden();
@@ -209,6 +210,22 @@ void TestKerosenePanel::buttonsStopAtTheEndsOfTheTable()
     QTest::mouseClick(bench.plus, Qt::LeftButton);
     QCOMPARE(bench.slider->value(), -11);
     QCOMPARE(bench.factor->text(), written(u"1.0240"_s));
+}
+
+void TestKerosenePanel::mouseDragsOverTheWholeRange()
+{
+    Bench bench;
+    QTest::keyClicks(bench.entry.EditMetrique, u"1"_s);
+    dragToEnd(bench.slider, true);
+    QCOMPARE(bench.slider->value(), 40);
+    QCOMPARE(bench.factor->text(), written(u"0.9766"_s));
+    QCOMPARE(bench.entry.EditAnglo->text(), local(u"1.7224 lbs"_s));
+    dragToEnd(bench.slider, false);
+    QCOMPARE(bench.slider->value(), -12);
+    QCOMPARE(bench.factor->text(), written(u"1.0249"_s));
+    QCOMPARE(bench.entry.EditAnglo->text(), local(u"1.8076 lbs"_s));
+    QCOMPARE(bench.gauge->progress(), -12);
+    QVERIFY(bench.run.platform.errors.isEmpty());
 }
 
 void TestKerosenePanel::topFieldSourceGetsTheFocusBackAfterEachMove()

@@ -91,6 +91,8 @@ private slots:
     void escapeInATemperatureFieldEndsTheProgram();
     void sliderKeysMoveAndEnterGoesToTheCelsiusField();
     void thermometersFollowWithinTheirRange();
+    void mouseDragsSettleAtTheEnds_data();
+    void mouseDragsSettleAtTheEnds();
     void listRouteLeavesNoKeysForTheHiddenFields();
     void tabStaysOnWhatTheUserSees();
     void previewOpensTheListingRangeWindow();
@@ -221,9 +223,16 @@ void TestTemperaturePanel::stepButtonsAndSlidersSettleAsTheTableSays_data()
         << QStringList{u"F End"_s} << 2199 << 1204 << u"2199"_s << u"1204"_s;
     QTest::newRow("+ °F up to 2200 °F, still 1204 °C")
         << QStringList{u"C End"_s, u"Button1"_s} << 2200 << 1204 << u"2200"_s << u"1204"_s;
-    QTest::newRow("+ °C past a Fahrenheit slider held at its end shows the exact value")
-        << QStringList{u"C End"_s, u"Button1"_s, u"Button4"_s} << 2200 << 1205 << u"2201"_s
-        << u"1205"_s;
+    // Regression: with the Fahrenheit slider held at an end, the Celsius slider walked on
+    // past 1204 °C or below -240 °C (down to -400 °C, colder than absolute zero).
+    QTest::newRow("+ °C past a Fahrenheit slider held at 2200 comes back to 1204")
+        << QStringList{u"C End"_s, u"Button1"_s, u"Button4"_s} << 2199 << 1204 << u"2199"_s
+        << u"1204"_s;
+    QTest::newRow("- °C below -240 comes back to -240")
+        << QStringList{u"C Home"_s, u"Button3"_s, u"Button3"_s} << -400 << -240 << u"-400"_s
+        << u"-240"_s;
+    QTest::newRow("Home key after -240 stays at -240")
+        << QStringList{u"C Home"_s, u"C Home"_s} << -400 << -240 << u"-400"_s << u"-240"_s;
     QTest::newRow("+ °C from 1204 °C comes back")
         << QStringList{u"C End"_s, u"Button4"_s} << 2199 << 1204 << u"2199"_s << u"1204"_s;
     QTest::newRow("- °F at -400 is held")
@@ -506,6 +515,37 @@ void TestTemperaturePanel::thermometersFollowWithinTheirRange()
     QCOMPARE(bench.gaugeFar->progress(), 2199);
     QCOMPARE(bench.gaugeFar->percent(), 99);
     QCOMPARE(child<QLabel>(bench.panel, u"LabelUnite1Bis"_s)->text(), u"°F"_s);
+}
+
+void TestTemperaturePanel::mouseDragsSettleAtTheEnds_data()
+{
+    QTest::addColumn<QString>("slider");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<int>("fahrenheit");
+    QTest::addColumn<int>("celsius");
+    QTest::newRow("°C to the top") << u"TrackBarDegCel"_s << true << 2199 << 1204;
+    QTest::newRow("°C to the bottom") << u"TrackBarDegCel"_s << false << -400 << -240;
+    QTest::newRow("°F to the top") << u"TrackBarDegFaar"_s << true << 2199 << 1204;
+    QTest::newRow("°F to the bottom") << u"TrackBarDegFaar"_s << false << -400 << -240;
+}
+
+void TestTemperaturePanel::mouseDragsSettleAtTheEnds()
+{
+    QFETCH(QString, slider);
+    QFETCH(bool, up);
+    QFETCH(int, fahrenheit);
+    QFETCH(int, celsius);
+    Bench bench;
+    bench.fromToolbar();
+    QTest::mouseClick(bench.editFar, Qt::LeftButton); // the drag takes the focus from it
+    dragToEnd(child<QSlider>(bench.panel, slider), up);
+    QCOMPARE(bench.far->value(), fahrenheit);
+    QCOMPARE(bench.cel->value(), celsius);
+    QCOMPARE(bench.valueCel->text(), QString::number(celsius));
+    QCOMPARE(bench.editCel->text(), QString::number(celsius));
+    QCOMPARE(bench.editFar->text(), QString::number(fahrenheit));
+    QCOMPARE(base(bench.editFar), TTemperaturePanel::inactiveBorder());
+    QCOMPARE(bench.listingRange().first(), QString::number(celsius));
 }
 
 void TestTemperaturePanel::listRouteLeavesNoKeysForTheHiddenFields()
