@@ -129,6 +129,13 @@ void TKerosenePanel::showInitialFactor(QChar convention)
     LabelFctCorrec->setText(kerosene::correctionText(kerosene::defaultTemperature, convention));
 }
 
+void TKerosenePanel::showFactor(QChar convention)
+{
+    const QStringList& table =
+        convention == u',' ? ComboBoxCoefCorrection : ComboBoxCoefCorrection2;
+    LabelFctCorrec->setText(table.at(productTemperature() - kerosene::lowestTemperature));
+}
+
 void TKerosenePanel::TrackBar1Change(int temperature)
 {
     Gauge1->setProgress(temperature);
@@ -136,9 +143,7 @@ void TKerosenePanel::TrackBar1Change(int temperature)
     LabelTempCorrec2->setText(QString::number(temperature));
     LabelTempCorrec->setText(QString::number(temperature));
     TValueEntry& entry = m_program.conversion().entry();
-    const QStringList& table =
-        entry.convention() == u',' ? ComboBoxCoefCorrection : ComboBoxCoefCorrection2;
-    LabelFctCorrec->setText(table.at(temperature - kerosene::lowestTemperature));
+    showFactor(entry.convention());
     guarded(m_program.platform(), window(), [&] { entry.calculer(); });
 }
 

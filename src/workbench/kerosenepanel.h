@@ -8,7 +8,7 @@
 //   reads the factor back from LabelFctCorrec through the factor lookup
 //
 // The conversion listing reads the product temperature (productTemperature(),
-// LabelTempCorrec) and the factor text (factorText()) from here.
+// LabelTempCorrec) and refreshes and reads the factor (showFactor(), factorText()).
 
 #include "workbench/coveringpanel.h"
 
@@ -37,6 +37,9 @@ public:
     int productTemperature() const;
     // The 15 °C entry in the written form of the decimal separator convention.
     void showInitialFactor(QChar convention);
+    // Writes the entry of the current product temperature into LabelFctCorrec, from the
+    // comma list when `convention` is ",", from the point list otherwise.
+    void showFactor(QChar convention);
 
     // Slider change: thermometer, temperature labels, factor, then calculer (its errors
     // reach the standard error box).

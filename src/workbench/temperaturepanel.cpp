@@ -221,8 +221,8 @@ void TTemperaturePanel::TrackBarDegCelChange(int celsius)
         numbertext::formatGeneral(fahrenheit, m_program.platform().decimalSeparator()));
     const int wanted = temperature::wholePosition(fahrenheit);
     TrackBarDegFaar->setValue(wanted);
-    if (wanted != TrackBarDegFaar->value()) {
-        // The Fahrenheit slider is held at an end of its range and did not move: the
+    if (wanted < TrackBarDegFaar->minimum() || wanted > TrackBarDegFaar->maximum()) {
+        // The Fahrenheit slider is held at an end of its range, maybe without moving: the
         // Celsius slider comes back to that end's value instead of resting beyond it
         // (below -240 °C it would read colder than absolute zero).
         TrackBarDegCel->setValue(
