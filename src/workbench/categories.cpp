@@ -69,7 +69,12 @@ void TFrmConversion::initialise()
         PanelCorrection->show();
     m_entry->resetSource(Direction::Bas, false);
     ComboBoxConverse->setCurrentIndex(ComboBoxConverse->count() > 0 ? 0 : -1);
-    m_entry->EditMetrique->setFocus();
+    // The temperature panel hides the entry fields: the focus goes where the toolbar
+    // route puts it, so keys never land in a field the user cannot see.
+    if (category == catalogue::Temperatures)
+        Paneltemp->focusCelsiusSlider();
+    else
+        m_entry->EditMetrique->setFocus();
 }
 
 void TFrmConversion::ComboBoxConverseCloseUp()

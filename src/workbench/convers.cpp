@@ -78,7 +78,7 @@ void TFrmConversion::buildClientArea(QWidget* client)
     Memo1->setPlainText(catalogue::startupReference());
     Memo1->installEventFilter(this);
 
-    PanelCorrection = new TKerosenePanel(client);
+    PanelCorrection = new TKerosenePanel(client, m_program);
     PanelCorrection->setGeometry(10, 167, 241, 164);
     PanelCorrection->hide();
 
@@ -129,7 +129,7 @@ void TFrmConversion::buildClientArea(QWidget* client)
     Label4->setToolTip(u"A propos"_s);
     connect(Label4, &TCreditLabel::clicked, this, &TFrmConversion::Label8Click);
 
-    Paneltemp = new TTemperaturePanel(client);
+    Paneltemp = new TTemperaturePanel(client, m_program);
     Paneltemp->setGeometry(3, 0, 538, 332);
     Paneltemp->hide();
 }
