@@ -336,7 +336,10 @@ void TFrmConversion::ButtonTableauClick()
 
 void TFrmConversion::Editiondetableau1Click()
 {
-    ButtonTableauClick();
+    if (Paneltemp->isVisible())
+        Paneltemp->ButtonTemperatureClick();
+    else
+        ButtonTableauClick();
 }
 
 void TFrmConversion::Label4Click()

@@ -289,13 +289,13 @@ bool TValueEntry::EditKeyPress(QLineEdit* field, QKeyEvent* event)
         typed = u'\r';
     else if (isEditShortcut(event))
         return false;
+    else if (event->text().isEmpty() || event->key() == Qt::Key_Tab ||
+             event->key() == Qt::Key_Backtab)
+        return false; // arrows, Home, End, Tab, Shift, Ctrl...: the field handles them
     else if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         typed = u'\x01'; // a control character: refused below
-    else if (!event->text().isEmpty() && event->text().front().unicode() >= 0x20 &&
-             event->text().front().unicode() != 0x7f)
-        typed = event->text().front();
     else
-        return false; // arrows, Home, End, Tab, Shift...: the field handles them
+        typed = event->text().front();
 
     const bool roomLeft = field->text().size() - field->selectedText().size() < typedLimit;
     if (typed.isDigit() && typed.unicode() < 128) {

@@ -101,9 +101,17 @@ void TestValueEntry::commaBeepsAndSecondSeparatorIsIgnored()
     QCOMPARE(m_run->platform.beeps, 1);
     QTest::keyClicks(m_entry->EditAnglo, u"-a"_s);
     QCOMPARE(m_run->platform.beeps, 3);
+    // Modifier keys alone are no characters.
+    QTest::keyClick(m_entry->EditAnglo, Qt::Key_Control, Qt::ControlModifier);
+    QTest::keyClick(m_entry->EditAnglo, Qt::Key_Shift, Qt::ShiftModifier);
+    QCOMPARE(m_run->platform.beeps, 3);
+    // A control character typed with Ctrl is refused.
+    QTest::keyClick(m_entry->EditAnglo, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(m_run->platform.beeps, 4);
+    QCOMPARE(m_entry->EditAnglo->text(), u"1"_s);
     QTest::keyClicks(m_entry->EditAnglo, u".5."_s);
     QCOMPARE(m_entry->EditAnglo->text(), u"1"_s + sep() + u"5"_s);
-    QCOMPARE(m_run->platform.beeps, 3);
+    QCOMPARE(m_run->platform.beeps, 4);
     QVERIFY(!m_entry->ToolButtonPA->isEnabled());
 }
 
