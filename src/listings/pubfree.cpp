@@ -25,10 +25,10 @@ TPub::TPub(Program& program, QWidget* parent) : QDialog(parent), m_program(progr
     Edit1 = place<QLineEdit>(PanelTableau, u"Edit1"_s, {49, 34, 54, 20}, u"1"_s);
     Edit2 = place<QLineEdit>(PanelTableau, u"Edit2"_s, {50, 60, 53, 21}, u"100"_s);
     Edit3 = place<QLineEdit>(PanelTableau, u"Edit3"_s, {84, 90, 41, 21}, u"1"_s);
-    RadioButton1 = place<QRadioButton>(PanelTableau, u"RadioButton1"_s, {195, 26, 84, 17},
-                                       u"Preview"_s);
-    RadioButton2 = place<QRadioButton>(PanelTableau, u"RadioButton2"_s, {196, 44, 69, 17},
-                                       u"Export"_s);
+    RadioButton1 =
+        place<QRadioButton>(PanelTableau, u"RadioButton1"_s, {195, 26, 84, 17}, u"Preview"_s);
+    RadioButton2 =
+        place<QRadioButton>(PanelTableau, u"RadioButton2"_s, {196, 44, 69, 17}, u"Export"_s);
     RadioButton1->setChecked(true);
     Button2 = place<QPushButton>(PanelTableau, u"Button2"_s, {202, 68, 73, 24}, u"Apply"_s);
     Button1 = place<QPushButton>(PanelTableau, u"Button1"_s, {202, 97, 73, 23}, u"Cancel"_s);
