@@ -3,7 +3,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QPaintDevice>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
@@ -57,7 +59,10 @@ std::unique_ptr<QTextDocument> build(const StyledText& text, QPaintDevice& devic
     defaultFont.setPointSize(10);
     document->setDefaultFont(defaultFont);
     QTextOption option = document->defaultTextOption();
-    option.setTabStopDistance(text.defaultTab() / 1440.0 * device.logicalDpiX());
+    // Tab stops are given at the screen's resolution; the layout scales them to the device.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal screenDpi = screen ? screen->logicalDotsPerInchX() : 100.0;
+    option.setTabStopDistance(text.defaultTab() / 1440.0 * screenDpi);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document->setDefaultTextOption(option);
     document->setTextWidth(widthPx);
