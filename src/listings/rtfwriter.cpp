@@ -70,7 +70,7 @@ private:
     {
         m_out += "{\\fonttbl";
         for (qsizetype i = 0; i < m_fonts.size(); ++i) {
-            m_out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
+            m_out += "{\\f" + QByteArray::number(i) + "\\fswiss\\fcharset0 ";
             for (QChar c : m_fonts[i])
                 appendEscaped(m_out, c.unicode());
             m_out += ";}";

@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace mirandel {
@@ -34,10 +37,10 @@ void TQRLabel::paint(const PaintContext& context, QPointF bandTopLeft) const
 {
     QPainter& painter = context.painter;
     const QFont font(this->font(), painter.device());
-    const QString text = shownText(context);
+    const QFontMetricsF metrics(font, painter.device());
+    QString text = shownText(context);
     QRectF rect = context.toDevice(geometry(), bandTopLeft);
     if (m_style.autoSize) {
-        const QFontMetricsF metrics(font, painter.device());
         rect.setWidth(metrics.horizontalAdvance(text));
         rect.setHeight(metrics.height());
     }
@@ -48,8 +51,19 @@ void TQRLabel::paint(const PaintContext& context, QPointF bandTopLeft) const
     painter.setPen(m_style.colour);
     int flags = m_style.centred ? Qt::AlignHCenter : Qt::AlignLeft;
     flags |= Qt::AlignTop | (m_style.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
-    if (!m_style.autoSize)
-        painter.setClipRect(rect, Qt::IntersectClip);
+    QRectF shown = rect;
+    if (!m_style.autoSize) {
+        if (m_style.wordWrap) {
+            // Only whole lines: a wrapped text too long for its frame loses its last lines
+            // rather than showing half of one.
+            const qreal lines = std::max(1.0, std::floor(rect.height() / metrics.lineSpacing()));
+            shown.setHeight(lines * metrics.lineSpacing());
+        } else {
+            // A single line too long for its frame ends in an ellipsis, not in half a letter.
+            text = metrics.elidedText(text, Qt::ElideRight, rect.width());
+        }
+        painter.setClipRect(shown, Qt::IntersectClip);
+    }
     painter.drawText(rect, flags, text);
     if (m_style.rightFrame) {
         painter.setClipping(false);

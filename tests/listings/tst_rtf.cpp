@@ -103,7 +103,7 @@ void TestRtf::writerMarkup()
     doc.addLine(u"c"_s);
     const QByteArray rtf = rtf::write(doc.content());
     QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deftab720{\\fonttbl"));
-    QVERIFY(rtf.contains("{\\f0\\fnil\\fcharset0 arial;}"));
+    QVERIFY(rtf.contains("{\\f0\\fswiss\\fcharset0 arial;}"));
     QVERIFY(rtf.contains("{\\colortbl ;\\red0\\green0\\blue128;}"));
     QVERIFY2(rtf.contains("\\f0\\fs24\\cf1\\b a\\tab b\\par\r\nc\\par\r\n}"), rtf.constData());
     QVERIFY(rtf.endsWith("}\r\n"));
