@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QPdfDocument>
@@ -96,6 +97,8 @@ private slots:
     void navigationAndZoom();
     void saveReportWritesTheSamePages_data();
     void saveReportWritesTheSamePages();
+    void saveReportThroughItsFileDialog();
+    void printAndPrinterSetupUseQtDialogs();
     void loadReportShowsASavedPdf();
     void loadReportErrors();
     void previewShowsTheFileNotTheDocument();
@@ -217,6 +220,44 @@ void TestReportPreview::saveReportWritesTheSamePages()
     QVERIFY(texts.back().contains(u"%1 Kg = "_s.arg(rows)));
     if (qEnvironmentVariableIsSet("MIRANDEL_KEEP_REPORT"))
         QFile::copy(pdf, qEnvironmentVariable("MIRANDEL_KEEP_REPORT"));
+}
+
+void TestReportPreview::saveReportThroughItsFileDialog()
+{
+    Listing listing(120);
+    const QString pdf = listing.folder.filePath(u"chosen.pdf"_s);
+    int pages = 0;
+    listing.preview([&](TPrintPreview* preview) {
+        pages = preview->pageCount();
+        whenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->objectName(), u"SaveReportDialog"_s);
+            QCOMPARE(QDir(dialog->directory()).canonicalPath(),
+                     QDir(listing.folder.path()).canonicalPath());
+            dialog->selectFile(pdf);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        preview->SaveReport->trigger();
+    });
+    QCOMPARE(pdfPageTexts(pdf).size(), pages);
+}
+
+void TestReportPreview::printAndPrinterSetupUseQtDialogs()
+{
+    Listing listing(5);
+    QStringList opened;
+    listing.preview([&](TPrintPreview* preview) {
+        for (QAction* action : {preview->Print, preview->PrinterSetup}) {
+            whenModalOpens([&](QWidget* modal) {
+                opened << QString::fromLatin1(modal->metaObject()->className());
+                qobject_cast<QDialog*>(modal)->reject();
+            });
+            action->trigger();
+        }
+        QCOMPARE(preview->pageCount(), 1);
+    });
+    QCOMPARE(opened, (QStringList{u"QPrintDialog"_s, u"QPageSetupDialog"_s}));
 }
 
 void TestReportPreview::loadReportShowsASavedPdf()
