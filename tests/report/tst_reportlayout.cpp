@@ -55,6 +55,7 @@ private slots:
     void bodyKeepsTabsFontsSizesAndColours();
     void fontsMapToInstalledFaces();
     void pixelsOfTheFirstAndLaterPages();
+    void longCaptionsStayInTheirFrames();
 };
 
 void TestReportLayout::pagesOfAListing_data()
@@ -261,6 +262,39 @@ void TestReportLayout::pixelsOfTheFirstAndLaterPages()
         for (qreal x = 13; x < 40 && !inked; x += 0.2)
             inked = pixel(second, x, y).lightness() < 128;
     QVERIFY(inked);
+}
+
+void TestReportLayout::longCaptionsStayInTheirFrames()
+{
+    Running run;
+    TWinControlForm1& form = run.program->reports();
+    form.setFill(Qt::white);
+    TWinControlForm1::setCaption(
+        form.QRLabel1, u"Pilote Commandant de bord : Jean-Baptiste Delacroix-Montfort       "
+                       u"Aéronef : F-GXYZ Robin DR400"_s);
+    TWinControlForm1::setCaption(form.QRLabelInfo, QString(300, u'W'));
+    load(form.QRMemo1, 1);
+    QImage image = pageImage();
+    const TQuickRep::Layout layout = form.QuickRepTableau1->layOut(image);
+    {
+        QPainter painter(&image);
+        form.QuickRepTableau1->paintPage(painter, layout, 0, run.platform.today());
+    }
+    const qreal dpmm = layout.dotsPerMm;
+    const auto inked = [&](QRectF mm) {
+        for (qreal y = mm.top(); y < mm.bottom(); y += 0.1)
+            for (qreal x = mm.left(); x < mm.right(); x += 0.1)
+                if (QColor(image.pixel(qRound(x * dpmm), qRound(y * dpmm))).lightness() < 160)
+                    return true;
+        return false;
+    };
+    // The title's first line is printed; its second line, which the frame cannot hold,
+    // is not printed in half between the title and the information line.
+    QVERIFY(inked({60, 11.5, 40, 3}));
+    QVERIFY(!inked({60, 15.6, 5, 2.4}));
+    // The over-long information line ends inside its frame (band 56.1 + 132.3 mm).
+    QVERIFY(inked({70, 18.5, 40, 3}));
+    QVERIFY(!inked({198.5, 18.3, 0.7, 3.8})); // up to the heading rectangle's outline
 }
 
 QTEST_MAIN(TestReportLayout)
