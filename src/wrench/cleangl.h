@@ -4,6 +4,9 @@
 // becomes millimetres and decimal inches in the main window's two fields ("Apply" with
 // "Convert mm"), or the US/UK wrench equivalence listing is previewed or exported.
 
+#include "listings/exportbuffer.h"
+#include "listings/listingdocument.h"
+
 #include <QDialog>
 #include <QLineEdit>
 
@@ -38,6 +41,11 @@ public:
     void ButtonValideClick();
     void Label9Click();
 
+    // The listing document and the export text buffer every listing writer uses, whether
+    // the dialog is showing or not.
+    ListingDocument& listingDocument() { return RichEdit1; }
+    ExportBuffer& exportBuffer() { return Memo1; }
+
     QPushButton* CancelBtn;
     TFractionEdit* Edit1;
     TFractionEdit* Edit2;
@@ -63,6 +71,8 @@ private:
     void exportlistecle();
 
     Program& m_program;
+    ListingDocument RichEdit1;
+    ExportBuffer Memo1;
 };
 
 } // namespace mirandel

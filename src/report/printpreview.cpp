@@ -1,0 +1,296 @@
+#include "report/printpreview.h"
+
+#include "common/error.h"
+#include "platform/platform.h"
+#include "report/quickrep.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGraphicsView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace mirandel {
+
+TPrintPreview::TPrintPreview(const TQuickRep& report, QDate date, Platform& platform,
+                             QWidget* parent)
+    : QDialog(parent), m_report(report), m_date(date), m_platform(platform),
+      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    setObjectName(u"TPrintPreview"_s);
+    setWindowTitle(u"Print Preview"_s);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowStaysOnTopHint);
+    setModal(true);
+    TQuickRep::setUpPrinter(*m_printer);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(u"PreviewToolBar"_s);
+    layout->addWidget(bar);
+    m_preview = new QPrintPreviewWidget(m_printer.get(), this);
+    m_preview->setObjectName(u"PreviewPages"_s);
+    layout->addWidget(m_preview, 1);
+    auto* status = new QStatusBar(this);
+    status->setObjectName(u"PreviewStatus"_s);
+    status->setSizeGripEnabled(false);
+    m_zoomLabel = new QLabel(status);
+    m_zoomLabel->setObjectName(u"ZoomLabel"_s);
+    m_pageLabel = new QLabel(status);
+    m_pageLabel->setObjectName(u"PageLabel"_s);
+    status->addWidget(m_zoomLabel);
+    status->addWidget(m_pageLabel, 1);
+    layout->addWidget(status);
+    buildToolBar(bar);
+
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &TPrintPreview::paintPages);
+    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &TPrintPreview::updateStatus);
+    if (auto* view = m_preview->findChild<QGraphicsView*>()) {
+        connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                &TPrintPreview::updateStatus);
+        view->setFocus();
+    }
+    m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
+    m_preview->setZoomFactor(1.0);
+    resize(900, 700);
+    setWindowState(Qt::WindowMaximized);
+}
+
+TPrintPreview::~TPrintPreview() = default;
+
+void TPrintPreview::buildToolBar(QToolBar* bar)
+{
+    const auto add = [this, bar](const char* name, const QString& hint, const char* icon,
+                                 QKeySequence key) {
+        QAction* action = bar->addAction(
+            QIcon(u":/pictures/preview/"_s + QString::fromLatin1(icon) + u".svg"_s), hint);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setToolTip(hint);
+        if (!key.isEmpty())
+            action->setShortcut(key);
+        return action;
+    };
+    ZoomToFit = add("ZoomToFit", u"Zoom to fit"_s, "zoomfit", {});
+    Zoom100 = add("Zoom100", u"100%"_s, "zoom100", {});
+    ZoomToWidth = add("ZoomToWidth", u"Zoom to width"_s, "zoomwidth", {});
+    bar->addSeparator();
+    FirstPage = add("FirstPage", u"First page"_s, "first", QKeySequence(Qt::Key_Home));
+    PreviousPage =
+        add("PreviousPage", u"Previous page"_s, "previous", QKeySequence(Qt::Key_PageUp));
+    NextPage = add("NextPage", u"Next page"_s, "next", QKeySequence(Qt::Key_PageDown));
+    LastPage = add("LastPage", u"Last page"_s, "last", QKeySequence(Qt::Key_End));
+    GoToPage = add("GoToPage", u"Go to page"_s, "goto", QKeySequence(Qt::CTRL | Qt::Key_G));
+    bar->addSeparator();
+    PrinterSetup = add("PrinterSetup", u"Printer setup"_s, "setup", {});
+    Print = add("Print", u"Print"_s, "print", QKeySequence::Print);
+    bar->addSeparator();
+    SaveReport = add("SaveReport", u"Save Report"_s, "save", QKeySequence::Save);
+    LoadReport = add("LoadReport", u"Load Report"_s, "load", QKeySequence::Open);
+    bar->addSeparator();
+    CloseButton = new QPushButton(u"&Close"_s, bar);
+    CloseButton->setObjectName(u"CloseButton"_s);
+    CloseButton->setAutoDefault(false);
+    bar->addWidget(CloseButton);
+
+    connect(ZoomToFit, &QAction::triggered, m_preview, &QPrintPreviewWidget::fitInView);
+    connect(Zoom100, &QAction::triggered, this, [this] {
+        m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        m_preview->setZoomFactor(1.0);
+    });
+    connect(ZoomToWidth, &QAction::triggered, m_preview, &QPrintPreviewWidget::fitToWidth);
+    connect(FirstPage, &QAction::triggered, this, [this] { goToPage(1); });
+    connect(PreviousPage, &QAction::triggered, this, [this] { goToPage(currentPage() - 1); });
+    connect(NextPage, &QAction::triggered, this, [this] { goToPage(currentPage() + 1); });
+    connect(LastPage, &QAction::triggered, this, [this] { goToPage(pageCount()); });
+    connect(GoToPage, &QAction::triggered, this, &TPrintPreview::askPage);
+    connect(PrinterSetup, &QAction::triggered, this, &TPrintPreview::setUpPrinter);
+    connect(Print, &QAction::triggered, this, &TPrintPreview::print);
+    connect(SaveReport, &QAction::triggered, this, &TPrintPreview::chooseSaveFile);
+    connect(LoadReport, &QAction::triggered, this, &TPrintPreview::chooseLoadFile);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TPrintPreview::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    updateStatus();
+}
+
+int TPrintPreview::pageCount() const
+{
+    return m_preview->pageCount();
+}
+
+int TPrintPreview::currentPage() const
+{
+    return m_preview->currentPage();
+}
+
+QString TPrintPreview::zoomText() const
+{
+    return QString::number(qRound(m_preview->zoomFactor() * 100)) + u"%"_s;
+}
+
+QString TPrintPreview::pageText() const
+{
+    return u"Page %1 of %2"_s.arg(currentPage()).arg(pageCount());
+}
+
+void TPrintPreview::updateStatus()
+{
+    m_zoomLabel->setText(zoomText());
+    m_pageLabel->setText(pageText());
+}
+
+void TPrintPreview::goToPage(int page)
+{
+    m_preview->setCurrentPage(std::clamp(page, 1, std::max(1, pageCount())));
+    updateStatus();
+}
+
+void TPrintPreview::askPage()
+{
+    QInputDialog dialog(this);
+    dialog.setObjectName(u"GoToPageDialog"_s);
+    dialog.setWindowTitle(u"Go to page"_s);
+    dialog.setLabelText(u"Page:"_s);
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(1, std::max(1, pageCount()));
+    dialog.setIntValue(currentPage());
+    if (dialog.exec() == QDialog::Accepted)
+        goToPage(dialog.intValue());
+}
+
+bool TPrintPreview::paintPages(QPrinter* printer)
+{
+    if (m_loaded)
+        return paintLoaded(printer);
+    return m_report.print(*printer, m_date);
+}
+
+bool TPrintPreview::paintLoaded(QPrinter* printer)
+{
+    // The pages of the PDF as pictures: finer for a printer than for the screen.
+    const qreal dpi = m_printing ? 300 : 120;
+    QPainter painter;
+    if (!painter.begin(printer))
+        return false;
+    const QRectF paper = printer->pageLayout().fullRectPixels(printer->resolution());
+    for (int page = 0; page < m_loaded->pageCount(); ++page) {
+        if (page > 0)
+            printer->newPage();
+        const QSizeF points = m_loaded->pagePointSize(page);
+        const QSize size = (points * dpi / 72.0).toSize();
+        QImage image = m_loaded->render(page, size);
+        if (!image.isNull())
+            painter.drawImage(paper, image.convertToFormat(QImage::Format_RGB888));
+    }
+    return true;
+}
+
+void TPrintPreview::setUpPrinter()
+{
+    QPageSetupDialog dialog(m_printer.get(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_preview->updatePreview();
+}
+
+void TPrintPreview::print()
+{
+    QPrintDialog dialog(m_printer.get(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_printing = true;
+    m_preview->print();
+    m_printing = false;
+}
+
+bool TPrintPreview::saveReport(const QString& pdfPath)
+{
+    const QString name = QFileInfo(pdfPath).fileName();
+    QPrinter pdf(QPrinter::HighResolution);
+    TQuickRep::setUpPrinter(pdf);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(pdfPath);
+    pdf.setCreator(u"MIRANDEL"_s);
+    // The system's reason when the file cannot be written; nothing is truncated here.
+    QFile probe(pdfPath);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        m_platform.showError(this,
+                             MirandelError::cannotCreateFile(name, probe.errorString()).message());
+        return false;
+    }
+    probe.close();
+    m_printing = true;
+    const bool written = paintPages(&pdf);
+    m_printing = false;
+    if (!written)
+        m_platform.showError(
+            this, MirandelError::cannotCreateFile(name, u"Erreur d'écriture."_s).message());
+    return written;
+}
+
+bool TPrintPreview::loadReport(const QString& pdfPath)
+{
+    auto document = std::make_unique<QPdfDocument>();
+    const QPdfDocument::Error error = document->load(pdfPath);
+    if (error != QPdfDocument::Error::None || document->pageCount() == 0) {
+        static const QHash<QPdfDocument::Error, QString> reasons{
+            {QPdfDocument::Error::FileNotFound, u"Le fichier spécifié est introuvable."_s},
+            {QPdfDocument::Error::InvalidFileFormat, u"Ce n'est pas un fichier PDF valide."_s},
+            {QPdfDocument::Error::IncorrectPassword, u"Le fichier est protégé."_s},
+            {QPdfDocument::Error::UnsupportedSecurityScheme, u"Le fichier est protégé."_s},
+        };
+        m_platform.showError(
+            this, MirandelError::cannotOpenFile(QFileInfo(pdfPath).fileName(),
+                                                reasons.value(error, u"Lecture impossible."_s))
+                      .message());
+        return false;
+    }
+    m_loaded = std::move(document);
+    m_preview->updatePreview();
+    goToPage(1);
+    return true;
+}
+
+void TPrintPreview::chooseSaveFile()
+{
+    QFileDialog dialog(this, u"Save Report"_s, m_platform.programFolder(), u"PDF (*.pdf)"_s);
+    dialog.setObjectName(u"SaveReportDialog"_s);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(u"pdf"_s);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        saveReport(dialog.selectedFiles().front());
+}
+
+void TPrintPreview::chooseLoadFile()
+{
+    QFileDialog dialog(this, u"Load Report"_s, m_platform.programFolder(), u"PDF (*.pdf)"_s);
+    dialog.setObjectName(u"LoadReportDialog"_s);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        loadReport(dialog.selectedFiles().front());
+}
+
+} // namespace mirandel

@@ -1,0 +1,81 @@
+#pragma once
+
+// A report page laid out by bands on A4 portrait paper with 10 mm margins: a title band
+// printed once at the top of the first page, detail bands that print while the report's
+// data callback says there is more (a body band's rich-text box stretches to its whole
+// content and continues at the top of the following pages), a page footer band at the
+// bottom of every page, the last included, and frame lines along the top, left and right
+// of the printable area. Positions are in millimetres; drawing is on any paged device.
+
+#include "report/qrband.h"
+
+#include <QDate>
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "report/richbody.h"
+
+class QPagedPaintDevice;
+class QPainter;
+class QPaintDevice;
+class QPrinter;
+
+namespace mirandel {
+
+class TQuickRep : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr qreal paperWidth = 210.0;
+    static constexpr qreal paperHeight = 297.0;
+    static constexpr qreal margin = 10.0;
+    static constexpr qreal printableWidth = paperWidth - 2 * margin;
+
+    TQuickRep(const QString& name, QObject* parent);
+    ~TQuickRep() override;
+
+    TQRBand* addBand(const QString& name, TQRBand::Kind kind, qreal heightMm);
+    const QList<TQRBand*>& bands() const { return m_bands; }
+
+    // Asked before each print of the detail bands: the engine sets the flag to true before
+    // the first print and to false after each, and prints again while it comes back true.
+    std::function<void(QObject* sender, bool& moreData)> needData;
+
+    // Where each band falls, page by page.
+    struct Placement
+    {
+        const TQRBand* band;
+        qreal top;              // device units from the top of the paper
+        qreal height;           // device units
+        bool continued = false; // a body band carried over from the page before
+        int body = -1;          // index of the band's laid-out text, or -1
+        richbody::Slice slice{0, 0, 0, 0};
+        qreal textTop = 0;
+    };
+    struct Layout
+    {
+        qreal dotsPerMm = 1;
+        std::vector<std::vector<Placement>> pages;
+        std::vector<std::unique_ptr<QTextDocument>> bodies;
+    };
+
+    // Lays the report out for `device` (its resolution decides line heights).
+    Layout layOut(QPaintDevice& device) const;
+    // Prints every page on `device` (a printer, a PDF or the preview) with today's `date`;
+    // false when the device cannot be painted on.
+    bool print(QPagedPaintDevice& device, QDate date) const;
+    // Draws one laid-out page.
+    void paintPage(QPainter& painter, const Layout& layout, int page, QDate date) const;
+
+    // A4 portrait, the whole sheet addressable, for printers and PDF files.
+    static void setUpPrinter(QPrinter& printer);
+
+private:
+    QList<TQRBand*> m_bands;
+};
+
+} // namespace mirandel
