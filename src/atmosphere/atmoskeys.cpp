@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 
@@ -26,10 +27,12 @@ bool isEnter(const QKeyEvent* event)
 }
 
 // The focus arrives from the user or the program, not from the window becoming active
-// again (a reopening, a closed message box): only then is an edit chosen.
-bool choosesTheEdit(const QFocusEvent* event)
+// again (a reopening, a closed message box): only then is an edit chosen. A dialog being
+// shown also announces its focus child with a FocusIn of its own before that child has
+// the focus; that one chooses nothing either.
+bool choosesTheEdit(const QWidget* edit, const QFocusEvent* event)
 {
-    return event->reason() != Qt::ActiveWindowFocusReason &&
+    return edit->hasFocus() && event->reason() != Qt::ActiveWindowFocusReason &&
            event->reason() != Qt::PopupFocusReason;
 }
 
@@ -46,7 +49,7 @@ bool TFrmAtmosphere::eventFilter(QObject* watched, QEvent* event)
         return false;
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (choosesTheEdit(static_cast<QFocusEvent*>(event))) {
+        if (choosesTheEdit(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event))) {
             if (watched == Editaltitude)
                 EditaltitudeEnter();
             else
@@ -68,8 +71,12 @@ bool TFrmAtmosphere::eventFilter(QObject* watched, QEvent* event)
         });
         return false;
     case QEvent::ContextMenu:
-        // Text reaches the edits only through the key filter.
+        // Text reaches the edits only through the key filter: no menu, no middle-button
+        // paste, no drop.
         return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
     default:
         return false;
     }

@@ -106,6 +106,8 @@ void TFrmAtmosphere::buildEntry()
     label(u"LabelFeet"_s, {128, 276, 48, 28}, u"Feet"_s);
     Editalttudepied = place<QLineEdit>(this, u"Editalttudepied"_s, {178, 276, 146, 28}, u"0 ft "_s);
     Editalttudepied->setFont(altitudeFont());
+    for (QLineEdit* edit : {Editaltitude, Editalttudepied})
+        edit->setAcceptDrops(false);
     Editalttudepied->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     windowkit::setBackground(Editalttudepied, inactiveBorder());
 
