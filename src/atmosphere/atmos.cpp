@@ -45,6 +45,16 @@ TFrmAtmosphere::TFrmAtmosphere(Program& program, QWidget* parent)
         watched->installEventFilter(this);
 }
 
+void TFrmAtmosphere::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Centred on the screen at its first opening; later it stays where the user left it.
+    if (!m_placed) {
+        m_placed = true;
+        windowkit::centreOnScreen(this);
+    }
+}
+
 QChar TFrmAtmosphere::separator() const
 {
     return m_program.platform().decimalSeparator();

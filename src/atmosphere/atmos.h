@@ -66,6 +66,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Layout (atmoslayout.cpp).
@@ -81,6 +82,7 @@ private:
 
     // Keyboard (atmoskeys.cpp); each key handler returns true when it consumes the key.
     bool EditaltitudeKeyDown(QKeyEvent* event);
+    // The key filter, shared by both edits.
     bool EditaltitudeKeyPress(QKeyEvent* event);
     bool TrackBarALTITUDEKeyDown(QKeyEvent* event);
     void EditaltitudeKeyUp();
@@ -106,6 +108,7 @@ private:
     void showStep();
 
     Program& m_program;
+    bool m_placed = false;
 };
 
 } // namespace mirandel

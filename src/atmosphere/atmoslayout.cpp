@@ -149,7 +149,6 @@ void TFrmAtmosphere::buildResults()
         if (!row.symbol.isEmpty())
             greekSymbol(caption, row.symbolName, row.symbol);
     }
-    Editvitesse->setFont(windowkit::arial(9, true));
 }
 
 void TFrmAtmosphere::buildAltitudeColumn()

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 
 using namespace mirandel;
@@ -43,6 +44,9 @@ void TestAtmosphereWindow::opensWithItsLayout()
         QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w.isModal());
+        const QPoint offCentre =
+            w.frameGeometry().center() - w.screen()->availableGeometry().center();
+        QVERIFY(offCentre.manhattanLength() <= 2);
         // The first opening: the focus on the first control in tab order.
         QCOMPARE(w.focusWidget(), w.Buttonterminer);
         QCOMPARE(w.Buttonterminer->text(), u"Cancel"_s);
@@ -55,16 +59,10 @@ void TestAtmosphereWindow::opensWithItsLayout()
         QVERIFY(w.ButtonPlus->geometry().top() > w.TrackBarALTITUDE->geometry().bottom());
         QVERIFY(w.Gaugealtitude->geometry().left() > w.TrackBarALTITUDE->geometry().right());
 
-        QCOMPARE(w.TrackBarALTITUDE->orientation(), Qt::Vertical);
-        QCOMPARE(w.TrackBarALTITUDE->minimum(), -13716);
-        QCOMPARE(w.TrackBarALTITUDE->maximum(), 305);
-        QCOMPARE(w.TrackBarALTITUDE->pageStep(), 1);
+        // The layout values until the first computation; the pressure gauge fills in whole
+        // percents of 50 to 1200 hPa.
         QCOMPARE(w.TrackBarALTITUDE->value(), 0);
-        QCOMPARE(w.Gaugealtitude->minimum(), -305);
-        QCOMPARE(w.Gaugealtitude->maximum(), 13716);
         QCOMPARE(w.Gaugealtitude->progress(), 15);
-        QCOMPARE(w.Gaugepression->minimum(), 50);
-        QCOMPARE(w.Gaugepression->maximum(), 1200);
         QCOMPARE(w.Gaugepression->progress(), 1013);
         QCOMPARE(w.Gaugepression->percent(), 83);
         QCOMPARE(w.Gaugealtitude->foreColor(), TFrmAtmosphere::navy());
