@@ -105,6 +105,7 @@ void Tfrmcalculhrs::buildCategories()
     for (const auto& [radio, action] : actions) {
         // Only the radio button that is on is a tab stop; the arrows move between them.
         radio->setFocusPolicy(radio->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        radio->installEventFilter(this);
         connect(radio, &QRadioButton::toggled, this, [this, radio, action](bool on) {
             radio->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
             if (on)
@@ -174,8 +175,37 @@ void Tfrmcalculhrs::FormActivate()
     m_entry->focusHours();
 }
 
+bool Tfrmcalculhrs::radioArrowKey(QObject* watched, QEvent* event)
+{
+    // An arrow moves the focus to the next or previous flight category, round the group,
+    // which turns it on: its category action then hands the focus to the hours field.
+    const QList<QRadioButton*> order = {RadioButtonvfr, RadioButtonnuit, RadioButtonifr};
+    const auto index = order.indexOf(qobject_cast<QRadioButton*>(watched));
+    if (index < 0 || event->type() != QEvent::KeyPress)
+        return false;
+    int step = 0;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        step = 1;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        step = -1;
+        break;
+    default:
+        return false;
+    }
+    QRadioButton* next = order.at((index + step + order.size()) % order.size());
+    next->setFocus(Qt::TabFocusReason);
+    next->setChecked(true);
+    return true;
+}
+
 bool Tfrmcalculhrs::eventFilter(QObject* watched, QEvent* event)
 {
+    if (radioArrowKey(watched, event))
+        return true;
     if (watched != ListBoxtext->viewport())
         return QDialog::eventFilter(watched, event);
     // Rows are selected here only, in all six columns at once: the list's own mouse

@@ -95,6 +95,7 @@ protected:
 private:
     void buildLedgerSide();
     void buildCategories();
+    bool radioArrowKey(QObject* watched, QEvent* event);
     // Row selection steps 2 to 4 (ledgerrows.cpp).
     void selectRow(int row);
     void loadRow(int row);

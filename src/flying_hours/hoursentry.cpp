@@ -225,15 +225,15 @@ bool THoursEntry::EditHrslistKeyPress(QLineEdit*, QKeyEvent* event)
         ToolButtonCA->setDown(true);
         return false;
     }
-    if (isEditShortcut(event))
-        return false;
+    const QString text = event->text();
+    if (isEditShortcut(event) || text.isEmpty())
+        return false; // arrows, Home, End, Ctrl, Shift...: the field handles them
     if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
         m_platform.beep();
         return true;
     }
-    const QString text = event->text();
-    if (text.isEmpty() || !text.front().isPrint())
-        return false; // arrows, Home, End, Delete, Shift...: the field handles them
+    if (!text.front().isPrint())
+        return false; // Delete
     const QChar typed = text.front();
     if (typed >= u'0' && typed <= u'9') {
         digitButtons[static_cast<size_t>(typed.unicode() - u'0')]->setDown(true);

@@ -6,10 +6,8 @@
 #include "flying_hours/ledger.h"
 #include "platform/windowkit.h"
 
-#include <QGridLayout>
 #include <QLineEdit>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace mirandel {
 
@@ -31,17 +29,13 @@ QToolButton* barButton(QWidget* bar, const QString& name)
 void THoursEntry::buildKeypad(QWidget* client)
 {
     ToolBarAnglo = place<QWidget>(client, u"ToolBarAnglo"_s, {314, 152, 121, 176});
-    auto* grid = new QGridLayout(ToolBarAnglo);
-    grid->setContentsMargins(2, 4, 2, 4);
-    grid->setSpacing(0);
 
     // Row by row: 7 8 9 / 4 5 6 / 1 2 3 / 0 . C
-    auto key = [this, grid](const QString& name, const QString& caption, int row, int column) {
+    auto key = [this](const QString& name, const QString& caption, int row, int column) {
         QToolButton* button = barButton(ToolBarAnglo, name);
         button->setText(caption);
         button->setFont(windowkit::arial(18, true));
-        button->setFixedSize(39, 42);
-        grid->addWidget(button, row, column);
+        button->setGeometry(2 + column * 39, 4 + row * 42, 39, 42);
         return button;
     };
     for (int digit = 0; digit < 10; ++digit) {
@@ -63,18 +57,16 @@ void THoursEntry::buildKeypad(QWidget* client)
 void THoursEntry::buildLedgerBar(QWidget* client)
 {
     ToolBarLedger = place<QWidget>(client, u"ToolBarLedger"_s, {459, 152, 51, 202});
-    auto* column = new QVBoxLayout(ToolBarLedger);
-    column->setContentsMargins(1, 1, 1, 1);
-    column->setSpacing(0);
-    auto button = [this, column](const QString& name, const QString& icon, const QString& hint) {
+    int top = 1;
+    auto button = [this, &top](const QString& name, const QString& icon, const QString& hint) {
         QToolButton* b = barButton(ToolBarLedger, name);
         b->setIcon(QIcon(u":/icons/"_s + icon + u".svg"_s));
         b->setIconSize({32, 32});
-        b->setFixedSize(49, 40);
+        b->setGeometry(1, top, 49, 40);
         b->setAutoRaise(true);
         b->setToolTip(hint);
         b->setAccessibleName(hint);
-        column->addWidget(b);
+        top += 40;
         return b;
     };
     ToolButtonmoins = button(u"ToolButtonmoins"_s, u"ledger_minus"_s, u"Take time off (-)"_s);
