@@ -68,7 +68,10 @@ void Tfrmcalculhrs::buildLedgerSide()
 {
     m_columns = std::make_unique<TLedgerColumns>(this, QRect(18, 34, 230, 265));
     ListBoxtext = m_columns->ListBoxtext;
-    ListBoxtext->setFont(windowkit::arial(8));
+    // Small enough for the longest line ("... ==> NIGHT") beside a scroll bar.
+    QFont lineFont = windowkit::arial(8);
+    lineFont.setPointSizeF(7.5);
+    ListBoxtext->setFont(lineFont);
     ListBoxtext->viewport()->installEventFilter(this);
     m_columns->append({ledger::plus(), u"0"_s, u"0"_s, u"0"_s, ledger::vfr()},
                       ledger::initialLine());
@@ -232,12 +235,21 @@ bool Tfrmcalculhrs::eventFilter(QObject* watched, QEvent* event)
 
 void Tfrmcalculhrs::keyPressEvent(QKeyEvent* event)
 {
-    // Escape closes the window from the entry fields only: closing empties the ledger.
-    if (event->key() == Qt::Key_Escape) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        // Escape closes the window from the entry fields only: closing empties the ledger.
         event->accept();
         return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter presses the focused button; the window has no default button.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
     }
-    QDialog::keyPressEvent(event);
 }
 
 void Tfrmcalculhrs::ButtonpreviewClick()

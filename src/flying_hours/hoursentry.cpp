@@ -29,6 +29,8 @@ public:
     std::function<void()> onClick;
     std::function<void()> onFocusIn;
     std::function<void(Qt::FocusReason)> onFocusOut;
+    // Set while the field edits its text for a key being pressed.
+    bool typing = false;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
@@ -37,7 +39,9 @@ protected:
             event->accept();
             return;
         }
+        typing = true;
         QLineEdit::keyPressEvent(event);
+        typing = false;
     }
     void keyReleaseEvent(QKeyEvent* event) override
     {
@@ -305,8 +309,9 @@ void THoursEntry::EditClick(QLineEdit* field)
 void THoursEntry::EditEdited(QLineEdit* field)
 {
     if (allDigits(field->text())) {
-        // Typed text is recomputed again at the key release; pasted text only here.
-        m_context.recompute();
+        // Typed text is recomputed at the key release; pasted or dropped text here.
+        if (!static_cast<TEntryField*>(field)->typing)
+            m_context.recompute();
         return;
     }
     const auto index =

@@ -19,7 +19,8 @@ using namespace Qt::StringLiterals;
 
 void whenShown(QWidget* dialog, std::function<void()> action)
 {
-    auto* timer = new QTimer;
+    // Owned by the dialog: a timer still waiting when the test's program ends goes with it.
+    auto* timer = new QTimer(dialog);
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, dialog, action] {
         if (QApplication::activeModalWidget() != dialog || !dialog->isVisible())
@@ -33,8 +34,10 @@ void whenShown(QWidget* dialog, std::function<void()> action)
 
 void reactivate(QWidget* window)
 {
+    // Waits for the application's own record: a modal window just hidden can still count
+    // as the active one for a while under the offscreen platform.
     window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
+    if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
         qWarning("%s did not become active", qPrintable(window->objectName()));
 }
 

@@ -10,6 +10,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -55,6 +57,7 @@ private slots:
     void activationSelectsTheFirstRow();
     void focusColoursAndSelection();
     void tabOrder();
+    void enterPressesTheFocusedButtonOnly();
     void typedDigitsFollowTheLedger();
     void typingIsCutToTheFieldWidth();
     void rejectedCharactersBeep_data();
@@ -175,6 +178,11 @@ void TestCalculhrs::layoutAndStartTexts()
     QCOMPARE(line(calculator, 0), u"+ 000000 hrs 00 mn 000000 lndg  ==> VFR"_s);
     QCOMPARE(calculator.ListBoxtext->item(0)->textAlignment(),
              int(Qt::AlignRight | Qt::AlignVCenter));
+    // The widest line fits beside the scroll bar a long ledger brings.
+    const int room = calculator.ListBoxtext->width() -
+                     calculator.ListBoxtext->verticalScrollBar()->sizeHint().width();
+    const QString widest = u"-999999 Hrs 99 mn 999999 lndg   ==> NIGHT"_s;
+    QVERIFY(QFontMetrics(calculator.ListBoxtext->font()).horizontalAdvance(widest) + 8 <= room);
     QCOMPARE(calculator.Labeltotal->text(), u"000000 hrs 00 mn 000000 lndg"_s);
     QCOMPARE(calculator.Labeltotal->palette().color(QPalette::WindowText), QColor(0x000080));
     QCOMPARE(calculator.VFR->text(), u"VFR"_s);
@@ -291,6 +299,30 @@ void TestCalculhrs::tabOrder()
         QCOMPARE(calculator.focusWidget(), calculator.EditHrs);
         QCOMPARE(walk(), (QStringList{u"Editmn1"_s, u"Editatt"_s, u"Button1"_s, u"Button2"_s,
                                       u"RadioButtonifr"_s, u"EditHrs"_s}));
+    }));
+}
+
+void TestCalculhrs::enterPressesTheFocusedButtonOnly()
+{
+    Running run;
+    TfrmhrsatDlg& report = run.program->hrsDlg();
+    int reports = 0;
+    QVERIFY(withCalculator(run, [&](Tfrmcalculhrs& calculator) {
+        whenShown(&report, [&] {
+            ++reports;
+            click(report.CancelBtn);
+        });
+        calculator.RadioButtonvfr->setFocus();
+        press(&calculator, Qt::Key_Return);
+        QCOMPARE(reports, 0);
+        calculator.Button1->setFocus();
+        press(&calculator, Qt::Key_Return);
+        QCOMPARE(reports, 1);
+        QCOMPARE(calculator.focusWidget(), calculator.EditHrs);
+        reactivate(&calculator);
+        calculator.Button2->setFocus();
+        press(&calculator, Qt::Key_Enter);
+        QVERIFY(!calculator.isVisible());
     }));
 }
 
