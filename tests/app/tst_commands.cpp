@@ -68,7 +68,11 @@ QString TestCommands::openAndClose(const std::function<void()>& command, bool* m
         opened = modal->objectName();
         if (minimised)
             *minimised = m_main->isMinimized();
-        QTest::keyClick(modal, Qt::Key_Escape);
+        QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Escape);
+        if (modal->isVisible()) {
+            opened += u" (Escape did not close it)"_s;
+            modal->close();
+        }
     });
     command();
     return opened;
