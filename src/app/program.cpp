@@ -12,7 +12,6 @@
 #include "wrench/cleangl.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QUrl>
 
@@ -32,6 +31,8 @@ Program::Program(Platform* platform)
     }
     m_platform = platform;
     QApplication::setApplicationName(QStringLiteral("MIRANDEL"));
+    // Ties the windows to the installed desktop entry (its icon and name in the shell).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mirandel.Mirandel"));
 
     m_conversion = std::make_unique<TFrmConversion>(*this);
     QWidget* owner = m_conversion.get();
@@ -61,14 +62,14 @@ int Program::exec()
 
 QString Program::homePage() const
 {
-    const QString file =
-        QDir(m_platform->programFolder()).filePath(QStringLiteral("site/index.html"));
-    return QUrl::fromLocalFile(file).toString();
+    const QString guide = m_platform->userGuide();
+    return guide.isEmpty() ? QString() : QUrl::fromLocalFile(guide).toString(QUrl::FullyEncoded);
 }
 
 QString Program::sponsorPage() const
 {
-    return homePage() + QStringLiteral("#sponsor");
+    const QString home = homePage();
+    return home.isEmpty() ? QString() : home + QStringLiteral("#sponsor");
 }
 
 } // namespace mirandel

@@ -43,8 +43,9 @@ public:
     TfrmhrsatDlg& hrsDlg() { return *m_hrsDlg; }
     ListingGenerators& listings() { return *m_listings; }
 
-    // The product's home page (the user guide shipped beside the program) and the
-    // sponsor's page on the same site.
+    // The product's home page (the user guide installed with the program, as a file URL)
+    // and the sponsor's part of it; both are empty, and open nothing, when the guide is
+    // missing.
     QString homePage() const;
     QString sponsorPage() const;
 

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
 
 namespace mirandel {
@@ -44,7 +45,18 @@ void DesktopPlatform::beep()
 
 QString DesktopPlatform::programFolder() const
 {
-    return QCoreApplication::applicationDirPath();
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    return programfiles::listingFolder(QCoreApplication::applicationDirPath(),
+                                       documents + QStringLiteral("/MIRANDEL"));
+}
+
+QString DesktopPlatform::userGuide() const
+{
+    return programfiles::userGuide(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
 }
 
 QChar DesktopPlatform::decimalSeparator() const
@@ -81,5 +93,53 @@ void DesktopPlatform::showMessage(QWidget* parent, const QString& title, const Q
     QMessageBox box(QMessageBox::Information, title, message, QMessageBox::Ok, parent);
     box.exec();
 }
+
+namespace programfiles {
+
+QString installedDataFolder(const QString& programFolder)
+{
+    if (programFolder.isEmpty())
+        return {};
+    return QDir::cleanPath(programFolder + QStringLiteral("/../share/mirandel"));
+}
+
+bool isInstalled(const QString& programFolder)
+{
+    return QFileInfo(installedDataFolder(programFolder)).isDir();
+}
+
+bool acceptsNewFiles(const QString& folder)
+{
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile trial(QDir(folder).filePath(QStringLiteral(".mirandel-trial-XXXXXX")));
+    return trial.open(); // removed again when `trial` goes
+}
+
+QString listingFolder(const QString& programFolder, const QString& userFolder)
+{
+    if (!isInstalled(programFolder) && acceptsNewFiles(programFolder))
+        return programFolder;
+    // A folder that cannot be created shows up as the listing's own "cannot create" error.
+    QDir().mkpath(userFolder);
+    return userFolder;
+}
+
+QString userGuide(const QString& programFolder, const QStringList& dataFolders)
+{
+    const QString page = QStringLiteral("site/index.html");
+    QStringList candidates{QDir(programFolder).filePath(page),
+                           QDir(installedDataFolder(programFolder)).filePath(page)};
+    for (const QString& folder : dataFolders)
+        candidates << QDir(folder).filePath(QStringLiteral("mirandel/") + page);
+    for (const QString& candidate : candidates) {
+        const QFileInfo file(candidate);
+        if (file.isAbsolute() && file.isFile())
+            return QDir::cleanPath(file.absoluteFilePath());
+    }
+    return {};
+}
+
+} // namespace programfiles
 
 } // namespace mirandel

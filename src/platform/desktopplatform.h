@@ -2,9 +2,12 @@
 
 #include "platform/platform.h"
 
+#include <QStringList>
+
 namespace mirandel {
 
-// The real desktop: QDesktopServices, QProcess, QApplication::beep, QMessageBox, QLocale.
+// The real desktop: QDesktopServices, QProcess, QApplication::beep, QMessageBox, QLocale,
+// QStandardPaths.
 class DesktopPlatform final : public Platform
 {
 public:
@@ -12,11 +15,40 @@ public:
     void launchCalculator() override;
     void beep() override;
     QString programFolder() const override;
+    QString userGuide() const override;
     QChar decimalSeparator() const override;
     QChar dateSeparator() const override;
     QDate today() const override;
     void showError(QWidget* parent, const QString& message) override;
     void showMessage(QWidget* parent, const QString& title, const QString& message) override;
 };
+
+// Where the program finds its things and puts the listings. An installed program is the
+// tree that `cmake --install` lays out: <prefix>/bin/mirandel beside
+// <prefix>/share/mirandel/site/index.html. A build or portable folder holds the program
+// with its site/ folder beside it.
+namespace programfiles {
+
+// The program's data folder in an installed tree: <programFolder>/../share/mirandel.
+QString installedDataFolder(const QString& programFolder);
+
+// True when `programFolder` is the bin folder of an installed tree. Such a folder belongs
+// to the system even when it accepts files (an administrator's session).
+bool isInstalled(const QString& programFolder);
+
+// True when a new file can really be created in `folder`: a trial file is created and
+// removed at once (permission bits alone say nothing for an administrator).
+bool acceptsNewFiles(const QString& folder);
+
+// The folder listings are written into: `programFolder` when the program runs from a build
+// or portable folder that accepts new files, otherwise `userFolder`, created on demand.
+QString listingFolder(const QString& programFolder, const QString& userFolder);
+
+// The start page of the user guide: site/index.html beside the program, else in the
+// installed data folder, else mirandel/site/index.html in one of `dataFolders` (the
+// desktop's shared data folders, in order); empty when there is none.
+QString userGuide(const QString& programFolder, const QStringList& dataFolders);
+
+} // namespace programfiles
 
 } // namespace mirandel

@@ -1,8 +1,9 @@
 #pragma once
 
 // Everything that leaves the process or blocks: shell open, program launch, beep, the
-// standard error box and other message boxes, the clock, the program folder and the
-// regional settings. The program talks to one Platform; tests install a recording fake.
+// standard error box and other message boxes, the clock, the folder listings are written
+// into, the installed user guide and the regional settings. The program talks to one
+// Platform; tests install a recording fake.
 
 #include <QChar>
 #include <QDate>
@@ -23,8 +24,13 @@ public:
     virtual void launchCalculator() = 0;
     // The system's default beep (rejected keystrokes).
     virtual void beep() = 0;
-    // The folder of the program file, where listings are written.
+    // The folder listings are written into: the program's own folder when it runs from a
+    // build or portable folder that accepts new files, otherwise the user's documents
+    // folder of the program. It exists when this returns (unless it cannot be created).
     virtual QString programFolder() const = 0;
+    // The start page of the user guide installed with the program (a local file), or an
+    // empty text when it cannot be found. It does not depend on where listings go.
+    virtual QString userGuide() const = 0;
     // Regional settings.
     virtual QChar decimalSeparator() const = 0;
     virtual QChar dateSeparator() const = 0;

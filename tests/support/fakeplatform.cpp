@@ -10,6 +10,7 @@ FakePlatform::FakePlatform()
 {
     DesktopPlatform desktop;
     folder = QDir::currentPath();
+    guide = folder + QStringLiteral("/site/index.html");
     separator = desktop.decimalSeparator();
     dateSep = desktop.dateSeparator();
     date = QDate(2011, 2, 4);

@@ -19,6 +19,7 @@ public:
     void launchCalculator() override { ++calculatorLaunches; }
     void beep() override { ++beeps; }
     QString programFolder() const override { return folder; }
+    QString userGuide() const override { return guide; }
     QChar decimalSeparator() const override { return separator; }
     QChar dateSeparator() const override { return dateSep; }
     QDate today() const override { return date; }
@@ -32,6 +33,7 @@ public:
     QStringList messages;
 
     QString folder;
+    QString guide;
     QChar separator;
     QChar dateSep;
     QDate date;
