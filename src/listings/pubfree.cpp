@@ -229,12 +229,10 @@ bool TPub::fieldKeyPress(QLineEdit* field, QKeyEvent* event)
     default:
         break;
     }
-    const QString text = event->text();
-    if (text.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
-        return false; // navigation keys and edit shortcuts
-    const QChar c = text.front();
-    if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-        return false; // Tab and other control keys keep their usual meaning
+    const std::optional<QChar> typed = windowkit::typedCharacter(event);
+    if (!typed)
+        return false;
+    const QChar c = *typed;
     const bool accepted = (c >= u'0' && c <= u'9') || (c == u'-' && field == Edit1);
     if (!accepted) {
         m_program.platform().beep();

@@ -1,6 +1,7 @@
 #include "platform/windowkit.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 namespace mirandel::windowkit {
@@ -63,6 +64,17 @@ QFont arial(int pointSize, bool bold)
     QFont font(QStringLiteral("Arial"), pointSize);
     font.setBold(bold);
     return font;
+}
+
+std::optional<QChar> typedCharacter(const QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (text.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
+        return std::nullopt;
+    const QChar c = text.front();
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+        return std::nullopt;
+    return c;
 }
 
 } // namespace mirandel::windowkit

@@ -10,6 +10,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
+class QKeyEvent;
+
 namespace mirandel::windowkit {
 
 enum class TitleButtons
@@ -34,6 +38,11 @@ void setTextColour(QWidget* widget, const QColor& colour);
 QColor textColour(const QWidget* widget);
 
 QFont arial(int pointSize, bool bold = false);
+
+// The printable character a key press types, for a key filter to judge; nullopt for keys
+// that keep their usual meaning: navigation, modifiers, Tab and other control keys, and
+// shortcuts typed with Ctrl or Meta.
+std::optional<QChar> typedCharacter(const QKeyEvent* event);
 
 // Creates a child of `parent` with an objectName at a fixed place.
 template <typename W, typename... Args>
