@@ -18,6 +18,10 @@ long double powerOfTen(int n)
 
 qint64 toInt64(long double value)
 {
+    // Well inside the 64-bit range no conversion can be invalid: skip saving the FPU state.
+    constexpr long double safe = 4611686018427387904.0L; // 2^62
+    if (value > -safe && value < safe)
+        return std::llrintl(value);
     std::fenv_t saved;
     std::feholdexcept(&saved);
     const long long rounded = std::llrintl(value);
