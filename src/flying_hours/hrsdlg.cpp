@@ -130,6 +130,11 @@ QDateEdit* TfrmhrsatDlg::buildPicker(const QString& name, QRect geometry)
     const QString separator(m_program.platform().dateSeparator());
     picker->setDisplayFormat(u"dd"_s + separator + u"MM"_s + separator + u"yyyy"_s);
     picker->setCalendarPopup(true);
+    // The whole date beside the calendar arrow in the picker's narrow frame.
+    QFont font = windowkit::arial(8);
+    font.setPointSizeF(7);
+    picker->setFont(font);
+    picker->calendarWidget()->setFont(windowkit::arial(8));
     windowkit::setBackground(picker, restColour);
     picker->installEventFilter(this);
     // The calendar closes when a day is picked (click or Enter) or on Escape; the day count
