@@ -33,13 +33,31 @@ QFont TQRLabel::font() const
     return font;
 }
 
+QFont TQRLabel::fittedFont(QPaintDevice* device, const QString& text, const QRectF& frame) const
+{
+    QFont font(this->font(), device);
+    if (!m_style.wordWrap || m_style.autoSize)
+        return font;
+    constexpr qreal smallest = 6.0;
+    for (qreal size = m_style.pointSize; size >= smallest; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QFontMetricsF metrics(font, device);
+        const qreal lines = std::max(1.0, std::floor(frame.height() / metrics.lineSpacing()));
+        const QRectF needed = metrics.boundingRect(QRectF(0, 0, frame.width(), 1e9),
+                                                   Qt::AlignLeft | Qt::TextWordWrap, text);
+        if (needed.height() <= lines * metrics.lineSpacing() && needed.width() <= frame.width())
+            break;
+    }
+    return font;
+}
+
 void TQRLabel::paint(const PaintContext& context, QPointF bandTopLeft) const
 {
     QPainter& painter = context.painter;
-    const QFont font(this->font(), painter.device());
-    const QFontMetricsF metrics(font, painter.device());
     QString text = shownText(context);
     QRectF rect = context.toDevice(geometry(), bandTopLeft);
+    const QFont font = fittedFont(painter.device(), text, rect);
+    const QFontMetricsF metrics(font, painter.device());
     if (m_style.autoSize) {
         rect.setWidth(metrics.horizontalAdvance(text));
         rect.setHeight(metrics.height());

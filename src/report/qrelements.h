@@ -77,6 +77,10 @@ public:
     void setText(const QString& text) { m_text = text; }
     const Style& style() const { return m_style; }
     QFont font() const;
+    // The font `text` is drawn in on `device` inside `frame` (device units). A word-wrapped
+    // text that needs more lines than its frame holds is drawn smaller, half a point at a
+    // time down to 6 points, rather than losing its last words.
+    QFont fittedFont(QPaintDevice* device, const QString& text, const QRectF& frame) const;
 
     void paint(const PaintContext& context, QPointF bandTopLeft) const override;
 

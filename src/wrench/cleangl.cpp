@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "common/numbertext.h"
+#include "listings/Tableau.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
@@ -10,6 +11,7 @@
 #include "workbench/shape.h"
 #include "workbench/valueentry.h"
 #include "wrench/wrenchsize.h"
+#include "wrench/wrenchtable.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -174,7 +176,26 @@ void TfrmcleDlg::convertToMillimetres()
     entry.EditAnglo->setText(numbertext::formatGeneral(size.inches, separator));
 }
 
-void TfrmcleDlg::exportlistecle() {}
+void TfrmcleDlg::exportlistecle()
+{
+    static const QString fileName = u"cle_us_uk.rtf"_s;
+    TWinControlForm1& reports = m_program.reports();
+    TWinControlForm1::setCaption(reports.QRLabelCol1, wrench::pageColumnMm());
+    TWinControlForm1::setCaption(reports.QRLabelCol2, wrench::pageColumnInch());
+    TWinControlForm1::setCaption(reports.QRLabelInfo, wrench::pageInfo());
+    TWinControlForm1::setCaption(reports.QRLabel1, wrench::pageTitle());
+    reports.setFill(QColor::fromRgb(wrench::pageFill));
+
+    reports.empty(reports.QuickRepTableau1);
+    const bool exporting = RadioButton3->isChecked();
+    Platform& platform = m_program.platform();
+    wrench::writeListing(RichEdit1, exporting, platform.decimalSeparator());
+    RichEdit1.saveRichText(platform, fileName);
+    if (exporting)
+        ListingDocument::openWithShell(platform, fileName);
+    else if (RadioButton2->isChecked())
+        reports.previewOnPage(reports.QuickRepTableau1, fileName);
+}
 
 void TfrmcleDlg::Label9Click()
 {
