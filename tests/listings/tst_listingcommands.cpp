@@ -67,7 +67,6 @@ private slots:
     void atmosphereDefaultsExportTheCsv();
     void atmospherePreviewOnItsPage();
     void capacityErrorKeepsTheWindowOpen();
-    void handTypedPairIsRefused();
     void aboutBoxHidesTheRangePanel();
 
 private:
@@ -310,15 +309,17 @@ void TestListingCommands::atmospherePreviewOnItsPage()
                 QTest::mouseClick(child<QPushButton>(&atmosphere, u"ButtonTemperature"_s),
                                   Qt::LeftButton);
             },
-            u"0"_s, u"1000"_s, u"1000"_s, false);
+            u"1000"_s, u"11000"_s, u"10000"_s, false);
         atmosphere.close();
     });
     main.abledamospherestandard1Click();
     QVERIFY(outcome.previewed);
     const QStringList lines = documentLines();
     QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0], local(u"0 m\t0 ft\t\t15 °C\t288 °K 59 °F\t     1013.2 hPa\t1.0002\t"
-                             u"1.2259\t     1.0003\t1.0007\t    661.85 Kt"_s));
+    QCOMPARE(lines[0], u"1000 m\t3280"_s + expectedSeparator() +
+                           local(u" ft\t\t8.5 °C\t281.5 °K 47.3 °F\t     898.75 hPa\t"
+                                 u"0.8872\t1.1124\t     0.9529\t0.9081\t    654.34 Kt"_s));
+    QVERIFY(lines[1].startsWith(u"11000 m\t36088 ft\t\t"_s));
     QVERIFY(file(u"atmospheres.rtf"_s).startsWith("{\\rtf"));
     QCOMPARE(file(u"atmospheres.csv"_s), QByteArray("earlier"));
 }
@@ -337,28 +338,16 @@ void TestListingCommands::capacityErrorKeepsTheWindowOpen()
     QVERIFY(file(u"conversion.rtf"_s).isEmpty());
 }
 
-void TestListingCommands::handTypedPairIsRefused()
-{
-    TFrmConversion& main = m_run->program->conversion();
-    QTest::mouseClick(static_cast<QWidget*>(main.ToolButton5), Qt::LeftButton);
-    pick(main.ComboBoxUniteDe, 0);
-    main.ComboBoxConverse->setEditText(u"inch <> m"_s);
-    const Outcome outcome = apply([&] { QTest::mouseClick(main.ButtonTableau, Qt::LeftButton); },
-                                  u"1"_s, u"3"_s, u"1"_s, false);
-    QVERIFY(outcome.stayedOpen);
-    QCOMPARE(m_run->platform.errors.size(), 1);
-    QVERIFY(file(u"conversion.rtf"_s).isEmpty());
-}
-
 void TestListingCommands::aboutBoxHidesTheRangePanel()
 {
     TFrmConversion& main = m_run->program->conversion();
     TPub& pub = m_run->program->pub();
     bool panelShown = true;
+    QTest::mouseClick(static_cast<QWidget*>(main.ToolButton8), Qt::LeftButton);
     apply([&] { QTest::mouseClick(main.ButtonTableau, Qt::LeftButton); }, u"1"_s, u"1"_s, u"1"_s,
           true);
     whenModalOpens([&](QWidget*) {
-        panelShown = pub.PanelTableau->isVisible();
+        panelShown = pub.PanelTableau->isVisibleTo(&pub);
         pub.reject();
     });
     main.findChild<QAction*>(u"Apropos1"_s)->trigger();
