@@ -67,7 +67,6 @@ private slots:
     void atmosphereDefaultsExportTheCsv();
     void atmospherePreviewOnItsPage();
     void capacityErrorKeepsTheWindowOpen();
-    void aboutBoxHidesTheRangePanel();
 
 private:
     // Runs `command` (which opens the listing range window), writes the range, picks the
@@ -336,22 +335,6 @@ void TestListingCommands::capacityErrorKeepsTheWindowOpen()
     QCOMPARE(m_run->platform.errors, QStringList{u"Erreur d'insertion de ligne RichEdit"_s});
     QCOMPARE(documentLines().size(), 1514);
     QVERIFY(file(u"conversion.rtf"_s).isEmpty());
-}
-
-void TestListingCommands::aboutBoxHidesTheRangePanel()
-{
-    TFrmConversion& main = m_run->program->conversion();
-    TPub& pub = m_run->program->pub();
-    bool panelShown = true;
-    QTest::mouseClick(static_cast<QWidget*>(main.ToolButton8), Qt::LeftButton);
-    apply([&] { QTest::mouseClick(main.ButtonTableau, Qt::LeftButton); }, u"1"_s, u"1"_s, u"1"_s,
-          true);
-    whenModalOpens([&](QWidget*) {
-        panelShown = pub.PanelTableau->isVisibleTo(&pub);
-        pub.reject();
-    });
-    main.findChild<QAction*>(u"Apropos1"_s)->trigger();
-    QVERIFY(!panelShown);
 }
 
 QTEST_MAIN(TestListingCommands)
