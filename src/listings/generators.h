@@ -5,9 +5,12 @@
 // and the standard-atmosphere listing. Each reads its inputs from the windows, writes the
 // listing document, saves the file and, in preview mode, shows it on its report page.
 
+#include <QString>
+
 namespace mirandel {
 
 class Program;
+class TQuickRep;
 
 class ListingGenerators
 {
@@ -19,6 +22,9 @@ public:
     void atmosphere();
 
 private:
+    // Saves the listing document as `fileName` and, in preview mode, previews it on `page`.
+    void deliver(TQuickRep* page, const QString& fileName, bool exportMode);
+
     Program& m_program;
 };
 

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "atmosphere/atmos.h"
 #include "flying_hours/calculhrs.h"
+#include "listings/Tableau.h"
 #include "listings/pubfree.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
@@ -328,9 +329,26 @@ void TFrmConversion::Units1Click()
 
 void TFrmConversion::ButtonTableauClick()
 {
+    const QString imperial = LabelSaisieAnglo->text();
+    const QString metric = LabelsaisieMet->text();
+    const QString pair = ComboBoxConverse->currentText();
+    TWinControlForm1& reports = m_program.reports();
+    reports.setFill(QColor(0xCF, 0xE7, 0xE7));
+    TWinControlForm1::setCaption(reports.QRLabelCol1,
+                                 u"Conversion: "_s + imperial + u" en "_s + metric);
+    TWinControlForm1::setCaption(reports.QRLabelCol2,
+                                 u"Conversion: "_s + metric + u" en "_s + imperial);
+    TWinControlForm1::setCaption(reports.QRLabelInfo, Memo1->toPlainText());
+    if (categoryIndex() == catalogue::Kerosene)
+        TWinControlForm1::setCaption(reports.QRLabel1,
+                                     u" Litre/Lbs kerosene:"_s + pair + u"  à  "_s +
+                                         PanelCorrection->LabelTempCorrec->text() + u" °C ."_s);
+    else
+        TWinControlForm1::setCaption(reports.QRLabel1, u"PANEL :"_s + pair);
+
     TPub& pub = m_program.pub();
     pub.showRangePanel(true);
-    pub.setTitle(u"Conversion - "_s + ComboBoxConverse->currentText());
+    pub.setTitle(u"Conversion - "_s + pair);
     pub.exec();
 }
 

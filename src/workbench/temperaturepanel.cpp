@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "common/numbertext.h"
+#include "listings/Tableau.h"
 #include "listings/pubfree.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
@@ -266,6 +267,13 @@ void TTemperaturePanel::Button4Click()
 
 void TTemperaturePanel::ButtonTemperatureClick()
 {
+    TWinControlForm1& reports = m_program.reports();
+    TWinControlForm1::setCaption(reports.QRLabelCol1, u"Conversion: °F en °C "_s);
+    TWinControlForm1::setCaption(reports.QRLabelCol2, u"Conversion: C° en F° "_s);
+    TWinControlForm1::setCaption(reports.QRLabelInfo, LabelTitre->text());
+    TWinControlForm1::setCaption(reports.QRLabel1, QString());
+    reports.setFill(QColor(0xFF, 0xB7, 0xB7));
+
     TPub& pub = m_program.pub();
     pub.showRangePanel(true);
     pub.setTitle(LabelTitre->text());
