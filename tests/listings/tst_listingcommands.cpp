@@ -67,6 +67,7 @@ private slots:
     void atmosphereDefaultsExportTheCsv();
     void atmospherePreviewOnItsPage();
     void capacityErrorKeepsTheWindowOpen();
+    void noPairSelectedIsRefused();
 
 private:
     // Runs `command` (which opens the listing range window), writes the range, picks the
@@ -321,6 +322,22 @@ void TestListingCommands::atmospherePreviewOnItsPage()
     QVERIFY(lines[1].startsWith(u"11000 m\t36088 ft\t\t"_s));
     QVERIFY(file(u"atmospheres.rtf"_s).startsWith("{\\rtf"));
     QCOMPARE(file(u"atmospheres.csv"_s), QByteArray("earlier"));
+}
+
+void TestListingCommands::noPairSelectedIsRefused()
+{
+    // A pair caption edited by hand selects no pair: there is nothing to list.
+    TFrmConversion& main = m_run->program->conversion();
+    pick(main.ComboBoxUniteDe, 0);
+    main.ComboBoxConverse->lineEdit()->setText(u"inch"_s);
+    const Outcome outcome = apply([&] { QTest::mouseClick(main.ButtonTableau, Qt::LeftButton); },
+                                  u"1"_s, u"3"_s, u"1"_s, true);
+    QVERIFY(outcome.opened);
+    QVERIFY(outcome.stayedOpen);
+    QCOMPARE(m_run->platform.errors.size(), 1);
+    QVERIFY(m_run->platform.errors[0].startsWith(u"Aucune conversion choisie"_s));
+    QVERIFY(file(u"conversion.rtf"_s).isEmpty());
+    QVERIFY(m_run->platform.shellOpened.isEmpty());
 }
 
 void TestListingCommands::capacityErrorKeepsTheWindowOpen()
