@@ -12,6 +12,18 @@
 
 namespace mirandel::test {
 
+namespace {
+
+// Owns the timers of the modal actions still waiting, so a test that ends before its
+// modal window opened leaves no action behind for the next test.
+QObject& pendingModalActions()
+{
+    static QObject owner;
+    return owner;
+}
+
+} // namespace
+
 QChar expectedSeparator()
 {
     const QByteArray expected = qgetenv("MIRANDEL_EXPECT_SEPARATOR");
@@ -39,6 +51,7 @@ Running::Running()
 
 Running::~Running()
 {
+    qDeleteAll(pendingModalActions().children());
     program.reset();
 }
 
@@ -60,7 +73,7 @@ void dropDownAndClose(QComboBox* combo)
 
 void whenModalOpens(std::function<void(QWidget*)> action)
 {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(&pendingModalActions());
     timer->setInterval(10);
     auto ticks = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, action, ticks] {
