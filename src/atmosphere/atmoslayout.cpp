@@ -101,11 +101,13 @@ void TFrmAtmosphere::buildEntry()
     label(u"LabelMetre"_s, {128, 242, 48, 28}, u"Metre"_s);
     Editaltitude = place<QLineEdit>(this, u"Editaltitude"_s, {178, 242, 146, 28}, u"0 m"_s);
     Editaltitude->setFont(altitudeFont());
+    Editaltitude->setAccessibleName(u"Altitude in metres"_s);
     windowkit::setBackground(Editaltitude, skyBlue());
 
     label(u"LabelFeet"_s, {128, 276, 48, 28}, u"Feet"_s);
     Editalttudepied = place<QLineEdit>(this, u"Editalttudepied"_s, {178, 276, 146, 28}, u"0 ft "_s);
     Editalttudepied->setFont(altitudeFont());
+    Editalttudepied->setAccessibleName(u"Altitude in feet"_s);
     for (QLineEdit* edit : {Editaltitude, Editalttudepied})
         edit->setAcceptDrops(false);
     Editalttudepied->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -141,11 +143,14 @@ void TFrmAtmosphere::buildResults()
          u"LabelSymboleRacine"_s, u"√σ"_s},
     };
     QLineEdit** boxes[] = {&Editvitesse, &Editrapport, &Editmasse, &Editdensite, &Editracinede};
+    const QString spoken[] = {u"Speed of sound"_s, u"Pressure ratio"_s, u"Density"_s,
+                              u"Relative density"_s, u"Square root of the relative density"_s};
     int y = 18;
     for (size_t i = 0; i < std::size(rows); ++i, y += 35) {
         const Row& row = rows[i];
         QLabel* caption = label(row.labelName, {128, y, 200, 24}, row.caption);
         *boxes[i] = resultBox(row.boxName, {330, y, 94, 24}, row.initial);
+        (*boxes[i])->setAccessibleName(spoken[i]);
         if (!row.symbol.isEmpty())
             greekSymbol(caption, row.symbolName, row.symbol);
     }
@@ -165,6 +170,7 @@ void TFrmAtmosphere::buildAltitudeColumn()
 
     TrackBarALTITUDE = place<QSlider>(this, u"TrackBarALTITUDE"_s, {22, 54, 48, 257});
     TrackBarALTITUDE->setOrientation(Qt::Vertical);
+    TrackBarALTITUDE->setAccessibleName(u"Altitude"_s);
     TrackBarALTITUDE->setRange(-13716, 305);
     TrackBarALTITUDE->setSingleStep(1);
     TrackBarALTITUDE->setPageStep(1);
@@ -204,6 +210,7 @@ void TFrmAtmosphere::buildPressure()
     panel(this, u"ShapeBandeau"_s, {446, 156, 159, 40}, blue());
     Editpression = resultBox(u"Editpression"_s, {456, 164, 139, 24}, u"1013,25 hPa"_s);
     Editpression->setFont(windowkit::arial(10, true));
+    Editpression->setAccessibleName(u"Pressure"_s);
     windowkit::setBackground(Editpression, blue());
     windowkit::setTextColour(Editpression, Qt::white);
 }
@@ -221,6 +228,9 @@ void TFrmAtmosphere::buildTemperatures()
     EditTemperatureC = resultBox(u"EditTemperatureC"_s, {468, 242, 115, 26}, u"15°C"_s);
     EditTemperatureF = resultBox(u"EditTemperatureF"_s, {468, 276, 115, 26}, u"59 °F"_s);
     EditTemperatureK = resultBox(u"EditTemperatureK"_s, {468, 310, 115, 26}, u"288°K"_s);
+    EditTemperatureC->setAccessibleName(u"Temperature in degrees Celsius"_s);
+    EditTemperatureF->setAccessibleName(u"Temperature in degrees Fahrenheit"_s);
+    EditTemperatureK->setAccessibleName(u"Temperature in kelvins"_s);
     for (QLineEdit* box : {EditTemperatureC, EditTemperatureF, EditTemperatureK}) {
         box->setFont(windowkit::arial(10, true));
         windowkit::setTextColour(box, maroon());

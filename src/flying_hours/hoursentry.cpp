@@ -122,6 +122,12 @@ void THoursEntry::buildFields(QWidget* client)
     Editmn1 = place<TEntryField>(client, u"Editmn1"_s, {423, 44, 22, 22});
     Editatt = place<TEntryField>(client, u"Editatt"_s, {321, 66, 59, 22});
     m_fields = {EditHrs, Editmn1, Editatt};
+    EditHrs->setAccessibleName(u"Hours"_s);
+    Editmn1->setAccessibleName(u"Minutes"_s);
+    Editatt->setAccessibleName(u"Landings"_s);
+    EditHrslist->setAccessibleName(u"Hours list"_s);
+    Editmn11->setAccessibleName(u"Minutes list"_s);
+    ComboBoxatt->setAccessibleName(u"Landings list"_s);
     // The maximum lengths also cut longer text written into a field to its first 6 or 2
     // characters.
     EditHrs->setMaxLength(ledger::hoursWidth);

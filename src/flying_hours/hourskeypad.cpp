@@ -45,11 +45,14 @@ void THoursEntry::buildKeypad(QWidget* client)
         QToolButton* button =
             key(u"ToolButton"_s + QString::number(digit) + u"A"_s, caption, row, column);
         digitButtons[static_cast<size_t>(digit)] = button;
+        button->setAccessibleName(u"Key "_s + QString::number(digit));
         connect(button, &QToolButton::clicked, this,
                 [this, digit] { ToolButtonDigitAClick(digit); });
     }
     ToolButtonPA = key(u"ToolButtonPA"_s, u"."_s, 3, 1);
     ToolButtonCA = key(u"ToolButtonCA"_s, u"C"_s, 3, 2);
+    ToolButtonPA->setAccessibleName(u"Decimal separator key"_s);
+    ToolButtonCA->setAccessibleName(u"Clear key"_s);
     connect(ToolButtonPA, &QToolButton::clicked, this, &THoursEntry::ToolButtonPAClick);
     connect(ToolButtonCA, &QToolButton::clicked, this, &THoursEntry::ToolButtonCAClick);
 }

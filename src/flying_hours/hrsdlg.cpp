@@ -110,6 +110,9 @@ void TfrmhrsatDlg::buildEntryPanel()
 
     place<QLabel>(this, u"LabelFunction"_s, {207, 135, 50, 12}, u"----"_s);
     Fonction = place<QComboBox>(this, u"Fonction"_s, {205, 149, 58, 22});
+    Editaeronef->setAccessibleName(u"Aircraft"_s);
+    Editpilote->setAccessibleName(u"Pilot"_s);
+    Fonction->setAccessibleName(u"Function"_s);
     Fonction->setEditable(true);
     Fonction->setInsertPolicy(QComboBox::NoInsert);
     Fonction->addItems({u"CDB"_s, u"COPIL"_s, u"ELEVE"_s});
@@ -122,6 +125,8 @@ void TfrmhrsatDlg::buildEntryPanel()
     DateTimePickerdebut = buildPicker(u"DateTimePickerdebut"_s, {80, 179, 79, 22});
     place<QLabel>(this, u"LabelTo"_s, {164, 180, 20, 13}, u"to"_s);
     DateTimePickerfin = buildPicker(u"DateTimePickerfin"_s, {186, 179, 77, 22});
+    DateTimePickerdebut->setAccessibleName(u"From date"_s);
+    DateTimePickerfin->setAccessibleName(u"To date"_s);
 }
 
 QDateEdit* TfrmhrsatDlg::buildPicker(const QString& name, QRect geometry)

@@ -48,6 +48,7 @@ TPrintPreview::TPrintPreview(const TQuickRep& report, QDate date, Platform& plat
     layout->addWidget(bar);
     m_preview = new QPrintPreviewWidget(m_printer.get(), this);
     m_preview->setObjectName(u"PreviewPages"_s);
+    m_preview->setAccessibleName(u"Report pages"_s);
     layout->addWidget(m_preview, 1);
     auto* status = new QStatusBar(this);
     status->setObjectName(u"PreviewStatus"_s);
@@ -64,6 +65,7 @@ TPrintPreview::TPrintPreview(const TQuickRep& report, QDate date, Platform& plat
     connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &TPrintPreview::paintPages);
     connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &TPrintPreview::updateStatus);
     if (auto* view = m_preview->findChild<QGraphicsView*>()) {
+        view->setAccessibleName(u"Report pages"_s);
         connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
                 &TPrintPreview::updateStatus);
         view->setFocus();

@@ -71,6 +71,7 @@ void TFrmConversion::buildClientArea(QWidget* client)
     Q_UNUSED(conversions);
     Memo1 = place<QPlainTextEdit>(client, u"Memo1"_s, {46, 210, 168, 79});
     Memo1->setReadOnly(true);
+    Memo1->setAccessibleName(u"Infos"_s);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setFocusPolicy(Qt::StrongFocus);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -93,6 +94,7 @@ void TFrmConversion::buildClientArea(QWidget* client)
     Q_UNUSED(units);
     ComboBoxConverse = place<TCloseUpComboBox>(client, u"ComboBoxConverse"_s, {352, 55, 156, 21});
     ComboBoxConverse->setEditable(true);
+    ComboBoxConverse->setAccessibleName(u"Units"_s);
     ComboBoxConverse->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxConverse->setMaxVisibleItems(10);
     QFont bold = font();

@@ -85,6 +85,7 @@ void TTemperaturePanel::buildCelsiusSide()
 {
     Label20 = place<QLabel>(this, u"Label20"_s, headingPlace, u"°C"_s);
     EditCelsius = place<QLineEdit>(this, u"EditCelsius"_s, fieldPlace);
+    EditCelsius->setAccessibleName(u"Celsius value"_s);
     EditCelsius->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     windowkit::setBackground(EditCelsius, silver());
     Button3 = place<QPushButton>(this, u"Button3"_s, minusPlace, u"- °C"_s);
@@ -107,6 +108,7 @@ void TTemperaturePanel::buildFahrenheitSide()
 {
     Label21 = place<QLabel>(this, u"Label21"_s, mirrored(headingPlace), u"°F"_s);
     EditFar = place<QLineEdit>(this, u"EditFar"_s, mirrored(fieldPlace));
+    EditFar->setAccessibleName(u"Fahrenheit value"_s);
     EditFar->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     windowkit::setBackground(EditFar, inactiveBorder());
     Button2 = place<QPushButton>(this, u"Button2"_s, minusPlace.translated(399, 0), u"- °F"_s);

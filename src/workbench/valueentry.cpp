@@ -42,6 +42,8 @@ TValueEntry::TValueEntry(QWidget* client, Platform& platform, Context context)
     setObjectName(QStringLiteral("ValueEntry"));
     EditAnglo = place<QLineEdit>(client, QStringLiteral("EditAnglo"), {351, 82, 157, 24});
     EditMetrique = place<QLineEdit>(client, QStringLiteral("EditMetrique"), {351, 105, 157, 22});
+    EditAnglo->setAccessibleName(u"Imperial value"_s);
+    EditMetrique->setAccessibleName(u"Metric value"_s);
     for (QLineEdit* field : {EditAnglo, EditMetrique}) {
         field->setFont(windowkit::arial(10, true));
         field->setCursor(Qt::PointingHandCursor);
@@ -86,6 +88,7 @@ void TValueEntry::buildKeypad(QWidget* client)
         QToolButton* button =
             makeButton(u"ToolButton"_s + QString::number(digit) + u"A"_s, captions[digit], digit);
         digitButtons[static_cast<size_t>(digit)] = button;
+        button->setAccessibleName(u"Key "_s + QString::number(digit));
         connect(button, &QToolButton::clicked, this, [this, digit] {
             guarded(m_platform, EditAnglo->window(), [&] { ToolButtonDigitAClick(digit); });
         });
@@ -93,7 +96,9 @@ void TValueEntry::buildKeypad(QWidget* client)
     ToolButtonPA = makeButton(u"ToolButtonPA"_s, separatorCaption, 10);
     connect(ToolButtonPA, &QToolButton::clicked, this,
             [this] { guarded(m_platform, EditAnglo->window(), [&] { ToolButtonPAClick(); }); });
+    ToolButtonPA->setAccessibleName(u"Decimal separator key"_s);
     ToolButtonCA = makeButton(u"ToolButtonCA"_s, u"C"_s, 11);
+    ToolButtonCA->setAccessibleName(u"Clear key"_s);
     connect(ToolButtonCA, &QToolButton::clicked, this, &TValueEntry::ToolButtonCAClick);
 }
 

@@ -65,7 +65,8 @@ void TfrmcleDlg::buildControls()
     RadioButton1 = place<QRadioButton>(this, u"RadioButton1"_s, {16, 48, 210, 18}, u"Convert mm"_s);
     RadioButton2 = place<QRadioButton>(this, u"RadioButton2"_s, {16, 69, 210, 18},
                                        u"Preview listing wrench US/UK"_s);
-    RadioButton3 = place<QRadioButton>(this, u"RadioButton3"_s, {16, 90, 216, 18},
+    // The export choice runs under the buttons to the panel's edge, so its caption shows whole.
+    RadioButton3 = place<QRadioButton>(this, u"RadioButton3"_s, {16, 90, 288, 18},
                                        u"Export listing wrench US/UK ( TTX)"_s);
     RadioButton1->setChecked(true);
 

@@ -46,6 +46,7 @@ private slots:
     void errorsKeepTheDialogOpen();
     void keyFilterAndNavigation();
     void makersLabelOpensTheHomePageAndCloses();
+    void choiceCaptionsAreNotCut();
 
 private:
     // Opens the dialog from the wrench toolbar button and runs `inside` while it is open.
@@ -198,6 +199,16 @@ void TestWrenchDialog::makersLabelOpensTheHomePageAndCloses()
         QVERIFY(!dialog.isVisible());
     });
     QCOMPARE(m_run->platform.shellOpened, QStringList{m_run->program->homePage()});
+}
+
+void TestWrenchDialog::choiceCaptionsAreNotCut()
+{
+    // The export choice once lost the end of its caption ("( TT").
+    TfrmcleDlg& dialog = m_run->program->cleDlg();
+    for (QRadioButton* choice : {dialog.RadioButton1, dialog.RadioButton2, dialog.RadioButton3}) {
+        QVERIFY2(choice->sizeHint().width() <= choice->width(), qPrintable(choice->text()));
+        QVERIFY(choice->geometry().right() < dialog.width());
+    }
 }
 
 QTEST_MAIN(TestWrenchDialog)
