@@ -8,17 +8,7 @@ preset="${1:-release}"
 packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-pdf-dev libgl-dev
           fonts-liberation2 xvfb xauth)
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/install-packages.sh "${packages[@]}"
 
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
