@@ -7,6 +7,7 @@
 #include "common/numbertext.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
+#include "platform/windowkit.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -87,8 +88,7 @@ void TFrmAtmosphere::keyPressEvent(QKeyEvent* event)
     // Enter clicks the button that has the focus and nothing else: there is no default
     // button to press from the result boxes.
     if (isEnter(event)) {
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
-            focused->click();
+        windowkit::pressFocusedButton(this);
         event->accept();
         return;
     }

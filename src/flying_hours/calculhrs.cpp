@@ -243,8 +243,7 @@ void Tfrmcalculhrs::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // Enter presses the focused button; the window has no default button.
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
+        windowkit::pressFocusedButton(this);
         event->accept();
         return;
     default:

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 
 namespace mirandel::windowkit {
@@ -75,6 +76,12 @@ std::optional<QChar> typedCharacter(const QKeyEvent* event)
     if (c.unicode() < 0x20 || c.unicode() == 0x7f)
         return std::nullopt;
     return c;
+}
+
+void pressFocusedButton(QWidget* window)
+{
+    if (auto* button = qobject_cast<QPushButton*>(window->focusWidget()))
+        button->click();
 }
 
 } // namespace mirandel::windowkit

@@ -44,6 +44,10 @@ QFont arial(int pointSize, bool bold = false);
 // shortcuts typed with Ctrl or Meta.
 std::optional<QChar> typedCharacter(const QKeyEvent* event);
 
+// Enter in a window without a default button: clicks the push button that has the focus
+// in `window`, if any, and nothing else.
+void pressFocusedButton(QWidget* window);
+
 // Creates a child of `parent` with an objectName at a fixed place.
 template <typename W, typename... Args>
 W* place(QWidget* parent, const QString& name, QRect geometry, Args&&... args)
