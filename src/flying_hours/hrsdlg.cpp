@@ -139,15 +139,24 @@ QDateEdit* TfrmhrsatDlg::buildPicker(const QString& name, QRect geometry)
     QFont font = windowkit::arial(8);
     font.setPointSizeF(7);
     picker->setFont(font);
-    picker->calendarWidget()->setFont(windowkit::arial(8));
     windowkit::setBackground(picker, restColour);
     picker->installEventFilter(this);
+    return picker;
+}
+
+void TfrmhrsatDlg::prepareCalendar(QDateEdit* picker)
+{
+    static const char* const prepared = "mirandelCalendarPrepared";
+    if (picker->property(prepared).toBool())
+        return;
+    picker->setProperty(prepared, true);
+    QCalendarWidget* calendar = picker->calendarWidget();
+    calendar->setFont(windowkit::arial(8));
     // The calendar closes when a day is picked (click or Enter) or on Escape; the day count
     // follows once it has closed and the picked day is in the picker.
-    QWidget* popup = picker->calendarWidget()->window();
+    QWidget* popup = calendar->window();
     if (popup && popup != this)
         popup->installEventFilter(this);
-    return picker;
 }
 
 qint64 TfrmhrsatDlg::dayCount(const QDate& start, const QDate& end)
@@ -214,7 +223,13 @@ bool TfrmhrsatDlg::eventFilter(QObject* watched, QEvent* event)
     const bool picker = watched == DateTimePickerdebut || watched == DateTimePickerfin;
     const bool field = picker || watched == Editpilote || watched == Editaeronef;
     switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (picker)
+            prepareCalendar(static_cast<QDateEdit*>(watched));
+        break;
     case QEvent::KeyPress:
+        if (picker)
+            prepareCalendar(static_cast<QDateEdit*>(watched));
         if (field || watched == ButtonValide || watched == CancelBtn)
             return fieldKey(widget, static_cast<QKeyEvent*>(event));
         break;

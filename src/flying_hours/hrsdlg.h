@@ -63,6 +63,9 @@ private:
     void FormCreate();
     void buildEntryPanel();
     QDateEdit* buildPicker(const QString& name, QRect geometry);
+    // Gives a picker's drop-down calendar its font and watches it close. The calendar is
+    // built only when the picker is first pressed or typed into, not with the window.
+    void prepareCalendar(QDateEdit* picker);
     // Enter moves on, Escape closes; returns true when the key is consumed.
     bool fieldKey(QWidget* field, QKeyEvent* event);
     void writeReport();

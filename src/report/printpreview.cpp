@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "platform/platform.h"
+#include "report/pdfpages.h"
 #include "report/quickrep.h"
 
 #include <QAction>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
-#include <QPdfDocument>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -252,22 +252,14 @@ bool TPrintPreview::saveReport(const QString& pdfPath)
 
 bool TPrintPreview::loadReport(const QString& pdfPath)
 {
-    auto document = std::make_unique<QPdfDocument>();
-    const QPdfDocument::Error error = document->load(pdfPath);
-    if (error != QPdfDocument::Error::None || document->pageCount() == 0) {
-        static const QHash<QPdfDocument::Error, QString> reasons{
-            {QPdfDocument::Error::FileNotFound, u"Le fichier spécifié est introuvable."_s},
-            {QPdfDocument::Error::InvalidFileFormat, u"Ce n'est pas un fichier PDF valide."_s},
-            {QPdfDocument::Error::IncorrectPassword, u"Le fichier est protégé."_s},
-            {QPdfDocument::Error::UnsupportedSecurityScheme, u"Le fichier est protégé."_s},
-        };
+    OpenedPdf opened = openPdf(pdfPath);
+    if (!opened.pages) {
         m_platform.showError(
-            this, MirandelError::cannotOpenFile(QFileInfo(pdfPath).fileName(),
-                                                reasons.value(error, u"Lecture impossible."_s))
-                      .message());
+            this,
+            MirandelError::cannotOpenFile(QFileInfo(pdfPath).fileName(), opened.reason).message());
         return false;
     }
-    m_loaded = std::move(document);
+    m_loaded = std::move(opened.pages);
     m_preview->updatePreview();
     goToPage(1);
     return true;

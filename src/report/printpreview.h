@@ -13,7 +13,6 @@
 
 class QAction;
 class QLabel;
-class QPdfDocument;
 class QPrinter;
 class QPrintPreviewWidget;
 class QPushButton;
@@ -21,6 +20,7 @@ class QToolBar;
 
 namespace mirandel {
 
+class PdfPages;
 class Platform;
 class TQuickRep;
 
@@ -78,7 +78,7 @@ private:
     QDate m_date;
     Platform& m_platform;
     std::unique_ptr<QPrinter> m_printer;
-    std::unique_ptr<QPdfDocument> m_loaded;
+    std::unique_ptr<PdfPages> m_loaded;
     QPrintPreviewWidget* m_preview;
     QLabel* m_zoomLabel;
     QLabel* m_pageLabel;

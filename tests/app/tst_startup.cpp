@@ -2,12 +2,15 @@
 
 #include "support/guitest.h"
 
+#include "flying_hours/hrsdlg.h"
 #include "workbench/closeupcombo.h"
 #include "workbench/convers.h"
 #include "workbench/valueentry.h"
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -32,6 +35,7 @@ private slots:
     void escapeInAFieldEndsTheProgram_data();
     void escapeInAFieldEndsTheProgram();
     void programsCanFollowEachOther();
+    void startUpLeavesWhatIsSeldomUsedForLater();
 };
 
 void TestStartup::localeGivesTheExpectedSeparator()
@@ -159,6 +163,19 @@ void TestStartup::programsCanFollowEachOther()
         Running run;
         QCOMPARE(run.program->conversion().ComboBoxUniteDe->currentIndex(), 4);
     }
+}
+
+// What only a few users need is built or loaded when first asked for, so it costs nothing
+// at start-up: the PDF reader of the print preview and the report dialog's calendars.
+void TestStartup::startUpLeavesWhatIsSeldomUsedForLater()
+{
+    Running run;
+    QFile maps(u"/proc/self/maps"_s);
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    QVERIFY(!mapped.contains("libQt6Pdf"));
+    QVERIFY(!mapped.contains("libQt6Network"));
+    QVERIFY(run.program->hrsDlg().findChildren<QCalendarWidget*>().isEmpty());
 }
 
 QTEST_MAIN(TestStartup)

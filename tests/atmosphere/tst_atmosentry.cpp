@@ -46,6 +46,8 @@ namespace {
 void typeInto(TFrmAtmosphere& w, QLineEdit* edit, const QString& text)
 {
     QTest::mouseClick(edit, Qt::LeftButton);
+    // On a busy machine the click's focus change can trail the click itself.
+    QVERIFY(QTest::qWaitFor([&] { return w.focusWidget() == edit; }));
     type(&w, text);
 }
 

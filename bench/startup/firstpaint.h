@@ -1,0 +1,63 @@
+#pragma once
+
+// The probe both start-up programs of the start-up benchmark share: it waits for the first
+// paint of the window it watches, lets the events that follow settle, prints the
+// system-wide monotonic clock at that paint and the resident set at both moments, and
+// ends the process at once, the same way for both programs:
+//
+//   <monotonic ns at first paint> <resident kB at first paint> <resident kB settled>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QObject>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace startupprobe {
+
+inline long long monotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
+
+inline long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+class FirstPaint : public QObject
+{
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && m_paint == 0) {
+            m_paint = monotonicNanoseconds();
+            m_paintResident = residentKilobytes();
+            // The resident set once the window has settled: what a user's session holds.
+            QTimer::singleShot(250, this, [this] {
+                std::printf("%lld %ld %ld\n", m_paint, m_paintResident, residentKilobytes());
+                std::fflush(stdout);
+                std::_Exit(0);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    long long m_paint = 0;
+    long m_paintResident = 0;
+};
+
+} // namespace startupprobe
