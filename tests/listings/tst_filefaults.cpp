@@ -122,6 +122,9 @@ void TestFileFaults::faultIsReportedAndNothingIsLost()
     const Outcome failed = drive(run, Writer(writer), folder.path(), faulty);
     QVERIFY(armed);
     QVERIFY(failed.reached);
+    // The file dialog opens a folder of the chosen name rather than take it.
+    QCOMPARE(failed.refused,
+             Writer(writer) == Writer::ReportPdf && Fault(fault) == Fault::NameIsADirectory);
     QCOMPARE(run.platform.errors, QStringList{u"Impossible de créer le fichier \"%1\". %2"_s.arg(
                                       name, folder.reason())});
     QVERIFY(failed.issuerOpen);
