@@ -1,12 +1,14 @@
 #include "report/printpreview.h"
 
 #include "common/error.h"
+#include "listings/listingfile.h"
+#include "platform/guard.h"
 #include "platform/platform.h"
 #include "report/pdfpages.h"
 #include "report/quickrep.h"
 
 #include <QAction>
-#include <QFile>
+#include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsView>
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -181,21 +184,21 @@ void TPrintPreview::askPage()
         goToPage(dialog.intValue());
 }
 
-bool TPrintPreview::paintPages(QPrinter* printer)
+bool TPrintPreview::paintPages(QPagedPaintDevice* printer)
 {
     if (m_loaded)
         return paintLoaded(printer);
     return m_report.print(*printer, m_date);
 }
 
-bool TPrintPreview::paintLoaded(QPrinter* printer)
+bool TPrintPreview::paintLoaded(QPagedPaintDevice* printer)
 {
     // The pages of the PDF as pictures: finer for a printer than for the screen.
     const qreal dpi = m_printing ? 300 : 120;
     QPainter painter;
     if (!painter.begin(printer))
         return false;
-    const QRectF paper = printer->pageLayout().fullRectPixels(printer->resolution());
+    const QRectF paper = printer->pageLayout().fullRectPixels(printer->logicalDpiX());
     for (int page = 0; page < m_loaded->pageCount(); ++page) {
         if (page > 0)
             printer->newPage();
@@ -227,27 +230,29 @@ void TPrintPreview::print()
 
 bool TPrintPreview::saveReport(const QString& pdfPath)
 {
-    const QString name = QFileInfo(pdfPath).fileName();
-    QPrinter pdf(QPrinter::HighResolution);
-    TQuickRep::setUpPrinter(pdf);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(pdfPath);
-    pdf.setCreator(u"MIRANDEL"_s);
-    // The system's reason when the file cannot be written; nothing is truncated here.
-    QFile probe(pdfPath);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        m_platform.showError(this,
-                             MirandelError::cannotCreateFile(name, probe.errorString()).message());
+    const QFileInfo target(pdfPath);
+    // The pages are made in memory and then saved as the listings are, so that a write
+    // that fails halfway (a full disk) is reported and leaves an earlier file as it was.
+    QBuffer pages;
+    pages.open(QIODevice::WriteOnly);
+    bool painted = false;
+    {
+        QPdfWriter pdf(&pages);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
+        pdf.setResolution(TQuickRep::resolution);
+        pdf.setCreator(u"MIRANDEL"_s);
+        m_printing = true;
+        painted = paintPages(&pdf);
+        m_printing = false;
+    }
+    if (!painted) {
+        m_platform.showError(
+            this,
+            MirandelError::cannotCreateFile(target.fileName(), u"Erreur d'écriture."_s).message());
         return false;
     }
-    probe.close();
-    m_printing = true;
-    const bool written = paintPages(&pdf);
-    m_printing = false;
-    if (!written)
-        m_platform.showError(
-            this, MirandelError::cannotCreateFile(name, u"Erreur d'écriture."_s).message());
-    return written;
+    return guarded(m_platform, this,
+                   [&] { listingfile::write(target.path(), target.fileName(), pages.data()); });
 }
 
 bool TPrintPreview::loadReport(const QString& pdfPath)

@@ -13,6 +13,7 @@
 
 class QAction;
 class QLabel;
+class QPagedPaintDevice;
 class QPrinter;
 class QPrintPreviewWidget;
 class QPushButton;
@@ -64,8 +65,8 @@ protected:
 private:
     void buildToolBar(QToolBar* bar);
     // Paints the report, or the loaded PDF, on `printer`; false when it cannot be opened.
-    bool paintPages(QPrinter* printer);
-    bool paintLoaded(QPrinter* printer);
+    bool paintPages(QPagedPaintDevice* printer);
+    bool paintLoaded(QPagedPaintDevice* printer);
     void updateStatus();
     void goToPage(int page);
     void askPage();

@@ -194,9 +194,7 @@ void TQuickRep::setUpPrinter(QPrinter& printer)
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
-    // The same resolution for the preview, the printer and PDF files, so that the pages
-    // break at the same lines everywhere.
-    printer.setResolution(1200);
+    printer.setResolution(resolution);
     printer.setCopyCount(1);
     printer.setDuplex(QPrinter::DuplexNone);
     printer.setPrintRange(QPrinter::AllPages);

@@ -34,6 +34,9 @@ public:
     static constexpr qreal paperHeight = 297.0;
     static constexpr qreal margin = 10.0;
     static constexpr qreal printableWidth = paperWidth - 2 * margin;
+    // Dots per inch of the preview, the printer and PDF files alike, so that the pages
+    // break at the same lines everywhere.
+    static constexpr int resolution = 1200;
 
     TQuickRep(const QString& name, QObject* parent);
     ~TQuickRep() override;
