@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the whole test suite: first the normal build (warnings are
-# errors), then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
-# Every GUI test runs twice, with a "." and with a "," decimal separator.
+# errors), then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, then
+# each fuzz target for 60 seconds (scripts/fuzz.sh). Every GUI test runs twice, with a "."
+# and with a "," decimal separator. MIRANDEL_TEST_STAGES picks stages (default all three).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-stages="${MIRANDEL_TEST_STAGES:-dev asan}"
+stages="${MIRANDEL_TEST_STAGES:-dev asan fuzz}"
 for preset in $stages; do
+    if [ "$preset" = fuzz ]; then
+        echo "=== fuzz targets ==="
+        scripts/fuzz.sh 60
+        continue
+    fi
     echo "=== $preset build ==="
     scripts/setup.sh "$preset"
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

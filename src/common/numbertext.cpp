@@ -2,10 +2,12 @@
 
 #include "common/error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace mirandel::numbertext {
 
@@ -19,6 +21,27 @@ bool isBlank(QChar c)
 bool isAsciiDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
+}
+
+// The power of ten of the first significant digit of a number written as digits, an
+// optional "." and digits, and an optional exponent ("e", optional "-", digits), however
+// long its digits and exponent are (the exponent saturates far beyond any double).
+long long leadingPower(std::string_view normal)
+{
+    const std::size_t e = std::min(normal.find('e'), normal.size());
+    long long exponent = 0;
+    std::size_t i = e + 1;
+    const bool negative = i < normal.size() && normal[i] == '-';
+    for (i += negative ? 1 : 0; i < normal.size(); ++i)
+        exponent = std::min(exponent * 10 + (normal[i] - '0'), 1'000'000'000LL);
+    const std::string_view mantissa = normal.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos)
+        return 0;
+    const long long power = first < point ? static_cast<long long>(point - first) - 1
+                                          : -static_cast<long long>(first - point);
+    return power + (negative ? -exponent : exponent);
 }
 
 } // namespace
@@ -91,12 +114,9 @@ std::optional<double> tryParseFloat(const QString& text, QChar separator)
     if (ptr != last)
         return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
-        // Underflow reads as zero; overflow is not a value. The wider type tells which.
-        long double wide = 0.0L;
-        const auto [widePtr, wideEc] = std::from_chars(first, last, wide);
-        const bool overflow =
-            wideEc == std::errc() ? std::abs(wide) > 1.0L : normal.find("e-") == std::string::npos;
-        if (overflow)
+        // Underflow reads as zero; overflow is not a value. Out of range, a number whose
+        // first significant digit counts units or more is too big, any other too small.
+        if (leadingPower(normal) >= 0)
             return std::nullopt;
         value = 0.0;
     } else if (ec != std::errc()) {

@@ -278,6 +278,8 @@ private:
             if (word == "f") {
                 commitFont();
                 m_fontNumber = clampInt(parameter, 0, 0, 1 << 20);
+            } else if (word == "u" || word == "uc") {
+                characterControl(word, parameter); // a font name outside the code page
             }
             return;
         }
@@ -305,7 +307,7 @@ private:
             s.unicodeSkip = clampInt(parameter, 1, 0, 16);
         } else if (word == "u") {
             const int value = clampInt(parameter, u'?', -32768, 65535);
-            literal(char16_t(value < 0 ? value + 65536 : value));
+            literal(char16_t(value < 0 ? value + 65536 : value), true);
             m_unicodeSkipLeft = s.unicodeSkip;
             return;
         } else if (word == "deff") {
@@ -387,7 +389,7 @@ private:
             m_pending += text;
     }
 
-    // A character of text; an `escaped` one (\'xx) never ends a table entry.
+    // A character of text; an `escaped` one (\'xx, \uN) never ends a table entry.
     void literal(char16_t unit, bool escaped = false)
     {
         if (m_unicodeSkipLeft > 0) {

@@ -50,6 +50,12 @@ void TestNumberText::parse_data()
     QTest::newRow("point on a comma system") << u"1.5"_s << QChar(u',') << false << 0.0;
     QTest::newRow("beyond the double range") << u"1E400"_s << QChar(u'.') << false << 0.0;
     QTest::newRow("underflow reads 0") << u"1E-400"_s << QChar(u'.') << true << 0.0;
+    // Past even the extended range, a negative exponent once read as underflow and a
+    // positive one as overflow, whatever the digits said.
+    QTest::newRow("long mantissa with negative exponent overflows")
+        << QString(u"1"_s + QString(5000, u'0') + u"e-1"_s) << QChar(u'.') << false << 0.0;
+    QTest::newRow("long fraction with positive exponent underflows")
+        << QString(u"0,"_s + QString(5000, u'0') + u"1e10"_s) << QChar(u',') << true << 0.0;
     QTest::newRow("thirteen digits from the keypad")
         << u"1234567890123"_s << QChar(u'.') << true << 1234567890123.0;
 }

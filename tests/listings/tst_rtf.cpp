@@ -161,6 +161,10 @@ void TestRtf::roundTrip_data()
     doc.addColouredLine(u"1/4\"\t6,35 mm"_s, 0x0000FF);
     doc.addColouredLine(u"5/16\"\t7,94 mm"_s, 0x008000);
     QTest::newRow("coloured lines") << doc.content();
+    doc.clear();
+    doc.addLine(u"x"_s);
+    doc.formatRange(0, 3, {.font = u"Ωmega 明朝"_s});
+    QTest::newRow("font name outside the code page") << doc.content();
 }
 
 void TestRtf::roundTrip()
