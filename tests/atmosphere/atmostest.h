@@ -43,6 +43,13 @@ inline bool withAtmosphere(Running& run, const std::function<void(TFrmAtmosphere
         auto* window = static_cast<TFrmAtmosphere*>(modal);
         if (!QTest::qWaitForWindowActive(window))
             qWarning("the atmosphere window did not become active");
+        // The focus reaches the window's control after the activation itself; on a busy
+        // machine a click before that would come in with the window's own focus.
+        if (!QTest::qWaitFor([window] {
+                QWidget* focused = QApplication::focusWidget();
+                return focused && focused->window() == window;
+            }))
+            qWarning("the atmosphere window's focus did not arrive");
         body(*window);
         ran = true;
         if (window->isVisible())
