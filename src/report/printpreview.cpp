@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "platform/platform.h"
+#include "platform/windowkit.h"
 #include "report/quickrep.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QGraphicsView>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -134,6 +136,18 @@ void TPrintPreview::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     updateStatus();
+}
+
+void TPrintPreview::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the focused button ("Close") and nothing else: the preview has no
+    // default button, so Enter on the pages never closes it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        windowkit::pressFocusedButton(this);
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 int TPrintPreview::pageCount() const
