@@ -182,13 +182,18 @@ void SoakDriver::step(QWidget* window, int level)
     send(window, level, popup ? popupEvent(popup, false) : eventFor(window));
 }
 
-void SoakDriver::send(QWidget* window, int level, const SoakEvent& event)
+void SoakDriver::send(QWidget* window, int level, SoakEvent event)
 {
+    TFrmConversion& main = m_run.program->conversion();
+    if (event.keys && level > 0) {
+        QWidget* below = level >= 2 ? m_modals.at(level - 2).data() : &main;
+        if (below)
+            event.allowed |= allowedForRelease(below->focusWidget());
+    }
     ++m_sent;
     ++m_eventsPerWindow[window->objectName()];
     record(level, window->objectName() + u": "_s + event.description);
 
-    TFrmConversion& main = m_run.program->conversion();
     bool mainClosed = false;
     const QMetaObject::Connection closing =
         QObject::connect(&main, &TFrmConversion::closed, [&mainClosed] { mainClosed = true; });

@@ -49,6 +49,9 @@ struct SoakEvent
     // The event may close the main window (Escape in one of its fields, its close box),
     // which ends the program; the soak shows it again as a new start would.
     bool mayCloseMain = false;
+    // The event presses keys. A key whose press closes a modal window is released in the
+    // window below, whose focused field then handles the release.
+    bool keys = false;
     // What the event itself must have done; returns the fault, or an empty text.
     std::function<QString()> verify;
 };
@@ -79,7 +82,7 @@ public:
 private:
     // soakdriver.cpp: the steps, the modal sessions and the record.
     void step(QWidget* window, int level);
-    void send(QWidget* window, int level, const SoakEvent& event);
+    void send(QWidget* window, int level, SoakEvent event);
     void session(QWidget* modal, int level);
     void closeModal(QWidget* modal, int level);
     void afterEvent(QWidget* window, int level, const SoakEvent& event, bool mainClosed);
@@ -102,6 +105,7 @@ private:
     SoakEvent closeEventFor(QWidget* modal, int attempt);
     int sessionLength(QWidget* modal);
     SoakEvent keyEvent(QWidget* window);
+    SoakEvent typeEvent(QWidget* window);
     SoakEvent clickEvent(QWidget* window);
     SoakEvent comboEvent(QWidget* window);
     SoakEvent actionEvent(QWidget* window);
@@ -115,6 +119,8 @@ private:
     SoakEvent applyListingEvent(ApplyBy by);
     // The errors a key or a click on `target` may bring up.
     unsigned allowedFor(QWidget* target, bool key) const;
+    // The errors a key released in `target` may bring up.
+    unsigned allowedForRelease(const QWidget* target) const;
     bool closesMain(QWidget* target, int key) const;
 
     // soakchecks.cpp: what must hold after every event.

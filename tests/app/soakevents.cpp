@@ -34,6 +34,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -110,15 +111,41 @@ const QList<Key>& keyTable()
     return table;
 }
 
-void pressKey(QWidget* window, const Key& key)
+// Presses and releases a key at the keyboard: both go to the window's focused control; a
+// key whose press closed the window is released in the window below, as a window
+// manager's keyboard focus does.
+void tap(QWidget* window, Qt::Key key, char character = 0, Qt::KeyboardModifiers modifiers = {})
 {
     QWindow* handle = window->windowHandle();
     if (!handle)
         return;
-    if (key.character)
-        QTest::keyClick(handle, key.character, key.modifiers);
+    if (character)
+        QTest::keyPress(handle, character, modifiers);
     else
-        QTest::keyClick(handle, key.key, key.modifiers);
+        QTest::keyPress(handle, key, modifiers);
+    QWidget* releasedIn = window;
+    if (!window->isVisible()) {
+        releasedIn = QApplication::activeModalWidget();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (!releasedIn && top->isVisible() && qobject_cast<QMainWindow*>(top))
+                releasedIn = top;
+    }
+    if (!releasedIn || !releasedIn->windowHandle())
+        return;
+    if (character)
+        QTest::keyRelease(releasedIn->windowHandle(), character, modifiers);
+    else
+        QTest::keyRelease(releasedIn->windowHandle(), key, modifiers);
+}
+
+void tap(QWidget* window, QChar character)
+{
+    tap(window, Qt::Key_unknown, character.toLatin1());
+}
+
+void pressKey(QWidget* window, const Key& key)
+{
+    tap(window, key.key, key.character, key.modifiers);
 }
 
 QString describe(const QWidget* widget)
@@ -220,8 +247,10 @@ SoakEvent SoakDriver::eventFor(QWidget* window)
     if (qobject_cast<TPrintPreview*>(window) && roll < 50)
         return actionEvent(window);
     const int kind = randomInt(100);
-    if (kind < 45)
+    if (kind < 40)
         return keyEvent(window);
+    if (kind < 52)
+        return typeEvent(window);
     if (kind < 78)
         return clickEvent(window);
     if (kind < 88)
@@ -261,6 +290,7 @@ SoakEvent SoakDriver::keyEvent(QWidget* window)
     event.description = u"key "_s + chosen->name + u" on "_s + describe(target);
     event.allowed = allowedFor(target, true);
     event.mayCloseMain = chosen->key == Qt::Key_Escape && closesMain(target, chosen->key);
+    event.keys = true;
     const QPointer<QWidget> alive(window);
     const Key key = *chosen;
     event.send = [alive, key] {
@@ -285,6 +315,41 @@ SoakEvent SoakDriver::keyEvent(QWidget* window)
                             : u"Enter on the focused button "_s + name + u" does not press it"_s;
         };
     }
+    return event;
+}
+
+SoakEvent SoakDriver::typeEvent(QWidget* window)
+{
+    QList<QLineEdit*> fields;
+    for (QLineEdit* field : reachableOf<QLineEdit>(window))
+        if (!field->isReadOnly())
+            fields.append(field);
+    QLineEdit* field = randomOf(fields);
+    if (!field)
+        return keyEvent(window);
+    // Mostly digits, with separators and signs where they do and do not belong.
+    static const QString characters = u"01234567890123456789.,--"_s;
+    QString text;
+    for (int n = 1 + randomInt(6); n > 0; --n)
+        text += characters.at(randomInt(static_cast<int>(characters.size())));
+    const bool replace = chance(30);
+    SoakEvent event;
+    event.description = u"click "_s + describe(field) + (replace ? u", Ctrl+A"_s : QString()) +
+                        u", type \""_s + text + u"\""_s;
+    event.allowed = allowedFor(field, true);
+    event.keys = true;
+    const QPointer<QLineEdit> alive(field);
+    const QPointer<QWidget> owner(window);
+    event.send = [alive, owner, text, replace] {
+        if (!alive || !owner)
+            return;
+        QTest::mouseClick(alive, Qt::LeftButton, {}, alive->rect().center());
+        if (replace && owner)
+            tap(owner, Qt::Key_A, 'a', Qt::ControlModifier);
+        for (QChar c : text)
+            if (owner)
+                tap(owner, c);
+    };
     return event;
 }
 
@@ -412,6 +477,7 @@ SoakEvent SoakDriver::sliderEvent(QWidget* window)
             names.append(typed.back().second);
         }
         event.description = u"keys "_s + names.join(u' ') + u" on "_s + describe(slider);
+        event.keys = true;
         QPointer<QWidget> owner(window);
         event.send = [alive, owner, typed] {
             if (!alive || !owner)
@@ -420,7 +486,7 @@ SoakEvent SoakDriver::sliderEvent(QWidget* window)
                 QTest::mouseClick(alive, Qt::LeftButton, {}, handlePoint(alive, alive->value()));
             for (const auto& [key, name] : typed)
                 if (alive && owner)
-                    QTest::keyClick(owner->windowHandle(), key);
+                    tap(owner, key);
         };
     } else if (kind == 1) {
         const int to = slider->minimum() + randomInt(slider->maximum() - slider->minimum() + 1);
@@ -494,15 +560,16 @@ SoakEvent SoakDriver::applyListingEvent(ApplyBy by)
                          : by == ApplyBy::Space ? u", by Space"_s
                                                 : u", by Enter"_s);
     event.allowed = allowedFor(pub.Button2, false);
+    event.keys = true;
     auto pressed = std::make_shared<bool>(false);
     event.send = [this, &pub, texts, mode, by, pressed] {
         const QList<QLineEdit*> fields{pub.Edit1, pub.Edit2, pub.Edit3};
         for (int n = 0; n < texts.size(); ++n) {
             QTest::mouseClick(fields[n], Qt::LeftButton, {}, fields[n]->rect().center());
-            QTest::keyClick(pub.windowHandle(), 'a', Qt::ControlModifier);
-            QTest::keyClick(pub.windowHandle(), Qt::Key_Backspace);
+            tap(&pub, Qt::Key_A, 'a', Qt::ControlModifier);
+            tap(&pub, Qt::Key_Backspace);
             for (QChar c : texts[n])
-                QTest::keyClick(pub.windowHandle(), c.toLatin1());
+                tap(&pub, c);
         }
         if (mode)
             QTest::mouseClick(mode, Qt::LeftButton, {}, QPoint(6, mode->height() / 2));
@@ -514,10 +581,9 @@ SoakEvent SoakDriver::applyListingEvent(ApplyBy by)
         } else {
             // The keyboard's way: Enter in Step moves on to "Apply", which the key presses.
             QTest::mouseClick(pub.Edit3, Qt::LeftButton, {}, pub.Edit3->rect().center());
-            QTest::keyClick(pub.windowHandle(), Qt::Key_End);
-            QTest::keyClick(pub.windowHandle(), Qt::Key_Return);
-            QTest::keyClick(pub.windowHandle(),
-                            by == ApplyBy::Space ? Qt::Key_Space : Qt::Key_Return);
+            tap(&pub, Qt::Key_End);
+            tap(&pub, Qt::Key_Return);
+            tap(&pub, by == ApplyBy::Space ? Qt::Key_Space : Qt::Key_Return);
         }
         QObject::disconnect(connection);
         if (*pressed && !pub.isVisible())
@@ -564,9 +630,10 @@ SoakEvent SoakDriver::closeEventFor(QWidget* modal, int attempt)
     auto escape = [alive] {
         SoakEvent event;
         event.description = u"key Escape to close"_s;
+        event.keys = true;
         event.send = [alive] {
             if (alive)
-                QTest::keyClick(alive->windowHandle(), Qt::Key_Escape);
+                tap(alive, Qt::Key_Escape);
         };
         return event;
     };
@@ -594,10 +661,11 @@ SoakEvent SoakDriver::closeEventFor(QWidget* modal, int attempt)
         Tfrmcalculhrs& calculator = program.calculhrs();
         SoakEvent fromHours;
         fromHours.description = u"click EditHrs, key Escape to close"_s;
+        fromHours.keys = true;
         fromHours.send = [&calculator] {
             QTest::mouseClick(calculator.EditHrs, Qt::LeftButton, {},
                               calculator.EditHrs->rect().center());
-            QTest::keyClick(calculator.windowHandle(), Qt::Key_Escape);
+            tap(&calculator, Qt::Key_Escape);
         };
         ways << click(calculator.Button2) << fromHours;
     } else if (modal == &program.hrsDlg()) {
@@ -682,6 +750,18 @@ unsigned SoakDriver::allowedFor(QWidget* target, bool key) const
             allowed |= RichEditInsert;
     }
     return allowed;
+}
+
+unsigned SoakDriver::allowedForRelease(const QWidget* target) const
+{
+    // The temperature fields and the altitude edits read their text at every key release.
+    Program& program = *m_run.program;
+    const TTemperaturePanel& temperatures = *program.conversion().Paneltemp;
+    const TFrmAtmosphere& atmosphere = program.atmosphere();
+    if (target && (target == temperatures.EditCelsius || target == temperatures.EditFar ||
+                   target == atmosphere.Editaltitude || target == atmosphere.Editalttudepied))
+        return NotAnInteger;
+    return 0;
 }
 
 bool SoakDriver::closesMain(QWidget* target, int key) const
