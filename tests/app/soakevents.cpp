@@ -521,9 +521,18 @@ SoakEvent SoakDriver::applyListingEvent(ApplyBy by)
     TPub& pub = m_run.program->pub();
     const QChar separator = m_run.platform.separator;
     bool retype = chance(30);
-    const auto from = numbertext::tryParseFloat(pub.Edit1->text(), separator);
-    const auto to = numbertext::tryParseFloat(pub.Edit2->text(), separator);
-    const auto step = numbertext::tryParseFloat(pub.Edit3->text(), separator);
+    // The range as the fields' leave rules make it before "Apply" reads it.
+    auto left = [](const QString& text, const QStringList& empty, const QString& replacement) {
+        return empty.contains(text) ? replacement : text;
+    };
+    const QString step3 = pub.Edit3->text().count(u'0') == pub.Edit3->text().size()
+                              ? u"1"_s
+                              : pub.Edit3->text();
+    const auto from = numbertext::tryParseFloat(
+        left(pub.Edit1->text(), {QString(), u"-"_s, u"0"_s}, u"1"_s), separator);
+    const auto to = numbertext::tryParseFloat(
+        left(pub.Edit2->text(), {QString(), u"0"_s}, u"100"_s), separator);
+    const auto step = numbertext::tryParseFloat(step3, separator);
     if (from && to && step) {
         const auto whole = [](double value) {
             return std::llround(std::clamp(value, -1e15, 1e15));
