@@ -384,11 +384,13 @@ QString SoakDriver::summary() const
             parts << it.key() + u" "_s + QString::number(it.value());
         return parts.join(u", "_s);
     };
-    return u"seed %1, %2 events (%3); modal windows opened: %4; listings %5; error boxes: %6; "
-           u"main window closed and started again %7 times"_s.arg(m_options.seed)
+    return u"seed %1, %2 events (%3); modal windows opened: %4; listings previewed %5, "
+           u"exported %6; error boxes: %7; main window closed and started again %8 times"_s
+               .arg(m_options.seed)
                .arg(m_sent)
                .arg(join(m_eventsPerWindow), join(m_openings))
-               .arg(m_listings)
+               .arg(m_previews)
+               .arg(m_exports)
                .arg(join(m_errorsSeen))
                .arg(m_mainCloses);
 }

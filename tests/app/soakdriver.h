@@ -149,7 +149,8 @@ private:
     QMap<QString, int> m_eventsPerWindow;
     QMap<QString, int> m_openings;
     QMap<QString, int> m_errorsSeen;
-    int m_listings = 0;
+    int m_previews = 0;
+    int m_exports = 0;
     int m_mainCloses = 0;
 };
 

@@ -26,6 +26,7 @@
 #include "workbench/valueentry.h"
 #include "wrench/cleangl.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
@@ -293,7 +294,15 @@ SoakEvent SoakDriver::keyEvent(QWidget* window)
     event.keys = true;
     const QPointer<QWidget> alive(window);
     const Key key = *chosen;
-    event.send = [alive, key] {
+    // A list searches its items for the letters typed within a short while: each search
+    // starts afresh here, as when keys are typed slowly, so a replay does not hang on the
+    // speed of the machine.
+    QPointer<QAbstractItemView> search;
+    if (auto* combo = qobject_cast<QComboBox*>(target); combo && !combo->isEditable())
+        search = combo->view();
+    event.send = [alive, key, search] {
+        if (search)
+            search->keyboardSearch(QString());
         if (alive)
             pressKey(alive, key);
     };
@@ -525,9 +534,8 @@ SoakEvent SoakDriver::applyListingEvent(ApplyBy by)
     auto left = [](const QString& text, const QStringList& empty, const QString& replacement) {
         return empty.contains(text) ? replacement : text;
     };
-    const QString step3 = pub.Edit3->text().count(u'0') == pub.Edit3->text().size()
-                              ? u"1"_s
-                              : pub.Edit3->text();
+    const QString step3 =
+        pub.Edit3->text().count(u'0') == pub.Edit3->text().size() ? u"1"_s : pub.Edit3->text();
     const auto from = numbertext::tryParseFloat(
         left(pub.Edit1->text(), {QString(), u"-"_s, u"0"_s}, u"1"_s), separator);
     const auto to = numbertext::tryParseFloat(
@@ -596,7 +604,7 @@ SoakEvent SoakDriver::applyListingEvent(ApplyBy by)
         }
         QObject::disconnect(connection);
         if (*pressed && !pub.isVisible())
-            ++m_listings;
+            ++(pub.exportMode() ? m_exports : m_previews);
     };
     event.verify = [pressed] {
         return *pressed ? QString() : u"the key on \"Apply\" does not press it"_s;

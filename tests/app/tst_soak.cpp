@@ -49,7 +49,7 @@ void TestSoak::randomEvents_data()
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<int>("events");
     QTest::newRow("soak") << quint32(fromEnvironment("MIRANDEL_SOAK_SEED", 20110204))
-                          << fromEnvironment("MIRANDEL_SOAK_EVENTS", 2500);
+                          << fromEnvironment("MIRANDEL_SOAK_EVENTS", 12000);
 }
 
 void TestSoak::randomEvents()
