@@ -348,7 +348,7 @@ void SoakDriver::record(int level, const QString& description)
 {
     const QString line = u"#%1 %2%3"_s.arg(m_sent).arg(QString(2 * level, u' '), description);
     if (m_options.verbose)
-        qInfo().noquote() << line;
+        std::fprintf(stderr, "%s\n", qPrintable(line));
     m_recent.append(line);
     if (m_recent.size() > 20)
         m_recent.removeFirst();

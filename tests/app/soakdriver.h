@@ -4,10 +4,10 @@
 // (keys to the focused control, clicks on the controls a pointer can reach, picks in lists,
 // menu commands, slider moves) to whichever window is on top, with a fixed seed:
 //
-//   step(window) -> event for the window (soakevents.cpp) -> send it -> a modal window
-//   that opens meanwhile gets a session of its own from a timer (nested steps, then a
-//   real close command) -> checks (soakchecks.cpp): alive, no modal left open, no nested
-//   event loop left running, every new error box allowed for the event, invariants
+//   step(window) -> event for the window (soakevents.cpp, soakwindows.cpp) -> send it -> a modal
+//   window that opens meanwhile gets a session of its own from a timer (nested steps, then a real
+//   close command) -> checks (soakchecks.cpp): alive, no modal left open, no nested event loop left
+//   running, every new error box allowed for the event, invariants
 //
 // The first failure stops the run; its report names the seed, the event index and the
 // last events, which is all a replay needs. A watchdog thread ends the process with the
