@@ -4,6 +4,7 @@
 #include "listings/listingfile.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
+#include "platform/windowkit.h"
 #include "report/pdfpages.h"
 #include "report/quickrep.h"
 
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QGraphicsView>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -137,6 +139,18 @@ void TPrintPreview::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     updateStatus();
+}
+
+void TPrintPreview::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the focused button ("Close") and nothing else: the preview has no
+    // default button, so Enter on the pages never closes it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        windowkit::pressFocusedButton(this);
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 int TPrintPreview::pageCount() const

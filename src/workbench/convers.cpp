@@ -307,6 +307,18 @@ bool TFrmConversion::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TFrmConversion::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the focused button ("Preview", the temperature and kerosene steps):
+    // the window has no default button, and its buttons leave Enter to it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        windowkit::pressFocusedButton(this);
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void TFrmConversion::abledamospherestandard1Click()
 {
     m_program.atmosphere().exec();

@@ -6,6 +6,9 @@
 #include "workbench/closeupcombo.h"
 #include "workbench/convers.h"
 #include "workbench/creditlabel.h"
+#include "workbench/kerosenepanel.h"
+#include "workbench/temperaturepanel.h"
+#include "workbench/trackbar.h"
 #include "workbench/valueentry.h"
 
 #include <QAbstractItemView>
@@ -17,6 +20,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
 #include <QToolButton>
 
@@ -41,6 +45,7 @@ private slots:
     void elseDropsTheCategoryListDown();
     void separatorItemDoesNothing();
     void previewAndAboutPrepareTheListingWindow();
+    void enterPressesTheFocusedButton();
     void creditLabelsOpenTheSiteAndFollowTheMouse();
 
 private:
@@ -176,6 +181,32 @@ void TestCommands::previewAndAboutPrepareTheListingWindow()
     });
     m_main->findChild<QAction*>(u"Apropos1"_s)->trigger();
     QVERIFY(!panelShown);
+}
+
+void TestCommands::enterPressesTheFocusedButton()
+{
+    // Regression: the main window's buttons ignored Enter.
+    m_main->ButtonTableau->setFocus();
+    QCOMPARE(openAndClose([this] { QTest::keyClick(m_main->ButtonTableau, Qt::Key_Return); }),
+             u"TPub"_s);
+
+    QTest::mouseClick(m_main->ToolButton6, Qt::LeftButton);
+    TTemperaturePanel& temperatures = *m_main->Paneltemp;
+    temperatures.Button4->setFocus();
+    QTest::keyClick(temperatures.Button4, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(temperatures.TrackBarDegCel->value(), 22);
+
+    QTest::mouseClick(m_main->ToolButton4, Qt::LeftButton);
+    TKerosenePanel& kerosene = *m_main->PanelCorrection;
+    kerosene.BitBtn2->setFocus();
+    QTest::keyClick(kerosene.BitBtn2, Qt::Key_Return);
+    QCOMPARE(kerosene.TrackBar1->value(), 16);
+
+    // Enter in an entry field presses no button.
+    m_main->entry().EditMetrique->setFocus();
+    QTest::keyClick(m_main->entry().EditMetrique, Qt::Key_Return);
+    QCOMPARE(kerosene.TrackBar1->value(), 16);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TestCommands::creditLabelsOpenTheSiteAndFollowTheMouse()

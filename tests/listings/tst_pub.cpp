@@ -35,6 +35,8 @@ private slots:
     void applyOverCapacityWarnsAndCloses();
     void applyWithBadTextKeepsTheWindowOpen();
     void exportFollowUps();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void siteLabelsOpenTheHomePageAndClose();
 
 private:
@@ -254,6 +256,40 @@ void TestPub::exportFollowUps()
         u"MIRANDEL|Le Format exporté [atmospheres.csv] a été copié \n dans Le répertoire "_s));
     QVERIFY(message.endsWith(u"/atmospheres.csv"_s));
     QVERIFY(message.contains(m_run->platform.folder));
+}
+
+void TestPub::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("listings");
+    // Regression: Enter on "Apply" went to the OK button of the about face, under the range
+    // panel, which closed the window without a listing.
+    QTest::newRow("Apply after Enter in Step") << u"Button2"_s << 1;
+    QTest::newRow("Cancel") << u"Button1"_s << 0;
+}
+
+void TestPub::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(int, listings);
+    QString focused;
+    bool closed = false;
+    withRangeWindow([&](TPub& pub) {
+        QTest::mouseClick(pub.RadioButton2, Qt::LeftButton);
+        pub.Edit1->setFocus();
+        QTest::keyClick(pub.Edit1, Qt::Key_Return);
+        QTest::keyClick(pub.Edit2, Qt::Key_Return);
+        QTest::keyClick(pub.Edit3, Qt::Key_Return);
+        if (button == u"Button1"_s)
+            QTest::keyClick(pub.focusWidget(), Qt::Key_Tab);
+        focused = pub.focusWidget()->objectName();
+        QTest::keyClick(pub.focusWidget(), Qt::Key_Return);
+        closed = !pub.isVisible();
+    });
+    QCOMPARE(focused, button);
+    QVERIFY(closed);
+    QCOMPARE(m_run->platform.shellOpened.size(), listings);
+    QVERIFY(m_run->platform.errors.isEmpty());
 }
 
 void TestPub::siteLabelsOpenTheHomePageAndClose()

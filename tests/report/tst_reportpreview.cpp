@@ -95,6 +95,7 @@ class TestReportPreview : public QObject
 private slots:
     void demoListingPreviewsOnTableau1();
     void previewWindowFace();
+    void enterPressesOnlyTheFocusedButton();
     void navigationAndZoom();
     void saveReportWritesTheSamePages_data();
     void saveReportWritesTheSamePages();
@@ -145,6 +146,31 @@ void TestReportPreview::previewWindowFace()
         QCOMPARE(preview->pageCount(), 1);
         QCOMPARE(preview->findChild<QLabel*>(u"PageLabel"_s)->text(), u"Page 1 of 1"_s);
     });
+}
+
+void TestReportPreview::enterPressesOnlyTheFocusedButton()
+{
+    Listing listing(10);
+    bool openAfterEnterOnThePages = false;
+    bool closedByEnterOnClose = false;
+    whenModalOpens([&](QWidget* modal) {
+        auto* preview = qobject_cast<TPrintPreview*>(modal);
+        if (!preview) {
+            modal->close();
+            return;
+        }
+        QTest::keyClick(preview->focusWidget() ? preview->focusWidget() : preview, Qt::Key_Return);
+        openAfterEnterOnThePages = preview->isVisible();
+        // Regression: Enter on the focused "Close" button did nothing.
+        preview->CloseButton->setFocus();
+        QTest::keyClick(preview->CloseButton, Qt::Key_Return);
+        closedByEnterOnClose = !preview->isVisible();
+        if (preview->isVisible())
+            preview->reject();
+    });
+    listing.form.previewOnPage(listing.form.QuickRepTableau1, u"conversion.rtf"_s);
+    QVERIFY(openAfterEnterOnThePages);
+    QVERIFY(closedByEnterOnClose);
 }
 
 void TestReportPreview::navigationAndZoom()
