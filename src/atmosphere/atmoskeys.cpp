@@ -87,12 +87,8 @@ void TFrmAtmosphere::keyPressEvent(QKeyEvent* event)
 {
     // Enter clicks the button that has the focus and nothing else: there is no default
     // button to press from the result boxes.
-    if (isEnter(event)) {
-        windowkit::pressFocusedButton(this);
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!windowkit::enterPressesFocusedButton(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 bool TFrmAtmosphere::EditaltitudeKeyDown(QKeyEvent* event)

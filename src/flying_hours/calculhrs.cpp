@@ -235,20 +235,14 @@ bool Tfrmcalculhrs::eventFilter(QObject* watched, QEvent* event)
 
 void Tfrmcalculhrs::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        // Escape closes the window from the entry fields only: closing empties the ledger.
+    // Escape closes the window from the entry fields only: closing empties the ledger.
+    if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // Enter presses the focused button; the window has no default button.
-        windowkit::pressFocusedButton(this);
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
     }
+    // Enter presses the focused button; the window has no default button.
+    if (!windowkit::enterPressesFocusedButton(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 void Tfrmcalculhrs::ButtonpreviewClick()

@@ -255,16 +255,9 @@ bool TfrmhrsatDlg::eventFilter(QObject* watched, QEvent* event)
 
 void TfrmhrsatDlg::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // Enter presses the focused button; the dialog has no default button.
-        windowkit::pressFocusedButton(this);
-        event->accept();
-        return;
-    default:
+    // Enter presses the focused button; the dialog has no default button.
+    if (!windowkit::enterPressesFocusedButton(this, event))
         QDialog::keyPressEvent(event);
-    }
 }
 
 } // namespace mirandel

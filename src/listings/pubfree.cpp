@@ -192,13 +192,9 @@ void TPub::keyPressEvent(QKeyEvent* event)
 {
     // Enter presses the focused button: "Apply" once Enter in Step has moved there, or
     // "Cancel". Elsewhere it presses the default button, OK.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && qobject_cast<QPushButton*>(focusWidget())) {
-        windowkit::pressFocusedButton(this);
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!qobject_cast<QPushButton*>(focusWidget()) ||
+        !windowkit::enterPressesFocusedButton(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 bool TPub::eventFilter(QObject* watched, QEvent* event)

@@ -78,10 +78,14 @@ std::optional<QChar> typedCharacter(const QKeyEvent* event)
     return c;
 }
 
-void pressFocusedButton(QWidget* window)
+bool enterPressesFocusedButton(QWidget* window, QKeyEvent* event)
 {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
     if (auto* button = qobject_cast<QPushButton*>(window->focusWidget()))
         button->click();
+    event->accept();
+    return true;
 }
 
 } // namespace mirandel::windowkit

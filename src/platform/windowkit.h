@@ -45,8 +45,9 @@ QFont arial(int pointSize, bool bold = false);
 std::optional<QChar> typedCharacter(const QKeyEvent* event);
 
 // Enter in a window without a default button: clicks the push button that has the focus
-// in `window`, if any, and nothing else.
-void pressFocusedButton(QWidget* window);
+// in `window`, if any, and nothing else. Returns true, with the key consumed, for Enter
+// and Return; false for every other key.
+bool enterPressesFocusedButton(QWidget* window, QKeyEvent* event);
 
 // Creates a child of `parent` with an objectName at a fixed place.
 template <typename W, typename... Args>

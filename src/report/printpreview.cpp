@@ -145,12 +145,8 @@ void TPrintPreview::keyPressEvent(QKeyEvent* event)
 {
     // Enter presses the focused button ("Close") and nothing else: the preview has no
     // default button, so Enter on the pages never closes it.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        windowkit::pressFocusedButton(this);
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!windowkit::enterPressesFocusedButton(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 int TPrintPreview::pageCount() const

@@ -311,12 +311,8 @@ void TFrmConversion::keyPressEvent(QKeyEvent* event)
 {
     // Enter presses the focused button ("Preview", the temperature and kerosene steps):
     // the window has no default button, and its buttons leave Enter to it.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        windowkit::pressFocusedButton(this);
-        event->accept();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
+    if (!windowkit::enterPressesFocusedButton(this, event))
+        QMainWindow::keyPressEvent(event);
 }
 
 void TFrmConversion::abledamospherestandard1Click()
