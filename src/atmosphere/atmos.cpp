@@ -6,7 +6,7 @@
 #include "listings/pubfree.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
-#include "workbench/gauge.h"
+#include "widgets/gauge.h"
 
 #include <QLineEdit>
 #include <QPushButton>

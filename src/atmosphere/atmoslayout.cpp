@@ -5,8 +5,8 @@
 #include "atmosphere/atmos.h"
 
 #include "platform/windowkit.h"
-#include "workbench/gauge.h"
-#include "workbench/shape.h"
+#include "widgets/gauge.h"
+#include "widgets/shape.h"
 
 #include <QFontMetrics>
 #include <QLabel>

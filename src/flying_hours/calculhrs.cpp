@@ -7,7 +7,7 @@
 #include "flying_hours/ledger.h"
 #include "platform/guard.h"
 #include "platform/windowkit.h"
-#include "workbench/shape.h"
+#include "widgets/shape.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "app/program.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
-#include "workbench/shape.h"
+#include "widgets/shape.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

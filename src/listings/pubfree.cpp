@@ -7,8 +7,8 @@
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
-#include "workbench/creditlabel.h"
-#include "workbench/shape.h"
+#include "widgets/creditlabel.h"
+#include "widgets/shape.h"
 
 #include <QDir>
 #include <QFrame>

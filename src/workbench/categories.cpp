@@ -5,7 +5,7 @@
 #include "workbench/convers.h"
 
 #include "app/program.h"
-#include "workbench/closeupcombo.h"
+#include "widgets/closeupcombo.h"
 #include "workbench/kerosenepanel.h"
 #include "workbench/temperaturepanel.h"
 #include "workbench/valueentry.h"

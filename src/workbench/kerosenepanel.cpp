@@ -3,12 +3,12 @@
 #include "app/program.h"
 #include "platform/guard.h"
 #include "platform/windowkit.h"
+#include "widgets/gauge.h"
+#include "widgets/shape.h"
+#include "widgets/trackbar.h"
 #include "workbench/convers.h"
-#include "workbench/gauge.h"
 #include "workbench/kerosene.h"
-#include "workbench/shape.h"
 #include "workbench/thermometer.h"
-#include "workbench/trackbar.h"
 #include "workbench/valueentry.h"
 
 #include <QLabel>

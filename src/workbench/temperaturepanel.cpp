@@ -6,9 +6,9 @@
 #include "listings/pubfree.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
-#include "workbench/creditlabel.h"
-#include "workbench/gauge.h"
-#include "workbench/shape.h"
+#include "widgets/creditlabel.h"
+#include "widgets/gauge.h"
+#include "widgets/shape.h"
 #include "workbench/temperature.h"
 #include "workbench/thermometer.h"
 

@@ -1,8 +1,8 @@
 #include "workbench/thermometer.h"
 
 #include "platform/windowkit.h"
-#include "workbench/gauge.h"
-#include "workbench/shape.h"
+#include "widgets/gauge.h"
+#include "widgets/shape.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -8,15 +8,15 @@
 #include "common/numbertext.h"
 #include "flying_hours/calculhrs.h"
 #include "flying_hours/ledger.h"
+#include "widgets/closeupcombo.h"
+#include "widgets/gauge.h"
+#include "widgets/trackbar.h"
 #include "workbench/catalogue.h"
-#include "workbench/closeupcombo.h"
 #include "workbench/convers.h"
-#include "workbench/gauge.h"
 #include "workbench/kerosene.h"
 #include "workbench/kerosenepanel.h"
 #include "workbench/temperature.h"
 #include "workbench/temperaturepanel.h"
-#include "workbench/trackbar.h"
 #include "workbench/valueentry.h"
 
 #include <QComboBox>

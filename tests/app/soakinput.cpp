@@ -1,6 +1,6 @@
 #include "soakinput.h"
 
-#include "workbench/creditlabel.h"
+#include "widgets/creditlabel.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>

@@ -12,10 +12,10 @@
 #include "flying_hours/hrsdlg.h"
 #include "listings/pubfree.h"
 #include "report/printpreview.h"
+#include "widgets/trackbar.h"
 #include "workbench/convers.h"
 #include "workbench/kerosenepanel.h"
 #include "workbench/temperaturepanel.h"
-#include "workbench/trackbar.h"
 #include "workbench/valueentry.h"
 #include "wrench/cleangl.h"
 

@@ -3,12 +3,12 @@
 #include "support/guitest.h"
 
 #include "listings/pubfree.h"
-#include "workbench/closeupcombo.h"
+#include "widgets/closeupcombo.h"
+#include "widgets/creditlabel.h"
+#include "widgets/trackbar.h"
 #include "workbench/convers.h"
-#include "workbench/creditlabel.h"
 #include "workbench/kerosenepanel.h"
 #include "workbench/temperaturepanel.h"
-#include "workbench/trackbar.h"
 #include "workbench/valueentry.h"
 
 #include <QAbstractItemView>

@@ -3,7 +3,7 @@
 #include "support/guitest.h"
 
 #include "flying_hours/hrsdlg.h"
-#include "workbench/closeupcombo.h"
+#include "widgets/closeupcombo.h"
 #include "workbench/convers.h"
 #include "workbench/valueentry.h"
 

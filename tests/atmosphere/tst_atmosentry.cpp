@@ -5,7 +5,7 @@
 #include "atmostest.h"
 
 #include "platform/windowkit.h"
-#include "workbench/gauge.h"
+#include "widgets/gauge.h"
 
 #include <QLineEdit>
 #include <QPushButton>

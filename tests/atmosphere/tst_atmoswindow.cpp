@@ -5,7 +5,7 @@
 
 #include "listings/pubfree.h"
 #include "platform/windowkit.h"
-#include "workbench/gauge.h"
+#include "widgets/gauge.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -10,7 +10,7 @@
 #include "listings/pubfree.h"
 #include "report/printpreview.h"
 #include "report/qrelements.h"
-#include "workbench/closeupcombo.h"
+#include "widgets/closeupcombo.h"
 #include "workbench/convers.h"
 #include "workbench/kerosenepanel.h"
 #include "workbench/temperaturepanel.h"

@@ -3,8 +3,8 @@
 #include "support/guitest.h"
 
 #include "listings/pubfree.h"
+#include "widgets/creditlabel.h"
 #include "workbench/convers.h"
-#include "workbench/creditlabel.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 
 #include "support/guitest.h"
 
-#include "workbench/closeupcombo.h"
+#include "widgets/closeupcombo.h"
 #include "workbench/convers.h"
 #include "workbench/kerosenepanel.h"
 #include "workbench/temperaturepanel.h"

@@ -5,10 +5,10 @@
 
 #include "panelsupport.h"
 
+#include "widgets/gauge.h"
+#include "widgets/trackbar.h"
 #include "workbench/convers.h"
-#include "workbench/gauge.h"
 #include "workbench/kerosenepanel.h"
-#include "workbench/trackbar.h"
 #include "workbench/valueentry.h"
 
 #include <QClipboard>

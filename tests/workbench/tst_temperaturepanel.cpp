@@ -7,10 +7,10 @@
 #include "panelsupport.h"
 
 #include "listings/pubfree.h"
-#include "workbench/closeupcombo.h"
+#include "widgets/closeupcombo.h"
+#include "widgets/creditlabel.h"
+#include "widgets/gauge.h"
 #include "workbench/convers.h"
-#include "workbench/creditlabel.h"
-#include "workbench/gauge.h"
 #include "workbench/temperaturepanel.h"
 #include "workbench/valueentry.h"
 

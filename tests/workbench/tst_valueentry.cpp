@@ -3,7 +3,7 @@
 #include "support/guitest.h"
 
 #include "listings/pubfree.h"
-#include "workbench/closeupcombo.h"
+#include "widgets/closeupcombo.h"
 #include "workbench/convers.h"
 #include "workbench/valueentry.h"
 

@@ -2,8 +2,8 @@
 
 #include "support/guitest.h"
 
+#include "widgets/creditlabel.h"
 #include "workbench/convers.h"
-#include "workbench/creditlabel.h"
 #include "workbench/valueentry.h"
 #include "wrench/cleangl.h"
 

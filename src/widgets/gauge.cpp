@@ -1,4 +1,4 @@
-#include "workbench/gauge.h"
+#include "widgets/gauge.h"
 
 #include <QPainter>
 #include <QPainterPath>

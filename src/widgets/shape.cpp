@@ -1,4 +1,4 @@
-#include "workbench/shape.h"
+#include "widgets/shape.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "workbench/trackbar.h"
+#include "widgets/trackbar.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "workbench/creditlabel.h"
+#include "widgets/creditlabel.h"
 
 #include "platform/windowkit.h"
 

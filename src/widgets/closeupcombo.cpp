@@ -1,4 +1,4 @@
-#include "workbench/closeupcombo.h"
+#include "widgets/closeupcombo.h"
 
 #include <QAbstractItemView>
 
