@@ -27,7 +27,8 @@ QObject& pendingModalActions()
 QChar expectedSeparator()
 {
     const QByteArray expected = qgetenv("MIRANDEL_EXPECT_SEPARATOR");
-    return expected.isEmpty() ? QChar(u'.') : QChar(QLatin1Char(expected.at(0)));
+    const QString separator = QString::fromUtf8(expected);
+    return separator.isEmpty() ? QChar(u'.') : separator.front();
 }
 
 QString local(QString text)
