@@ -61,6 +61,7 @@ public:
     TQRLabel* QRLabel9;
     TQRSysData* QRSysData5;
     TQRLabel* QRLabel3;
+    TQRSysData* QRPageNumber1; // "n / m" in the footer
 
     TQuickRep* QuickRepTableau2;
     TQRShape* QRShape1;
@@ -80,6 +81,7 @@ public:
     TQRLabel* QRLabel15;
     TQRSysData* QRSysData2;
     TQRLabel* QRLabel14;
+    TQRSysData* QRPageNumber2;
 
     // The maker's web site and credit shown in the page footers.
     static QString makerSite();

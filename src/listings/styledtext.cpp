@@ -39,6 +39,18 @@ void StyledText::clear()
 {
     m_text.clear();
     m_runs.clear();
+    m_defaultTab = 720;
+    m_tabStops.clear();
+}
+
+void StyledText::setTabStops(QList<int> twips)
+{
+    twips.removeIf([](int stop) { return stop < 1 || stop > maximumTabStop; });
+    std::sort(twips.begin(), twips.end());
+    twips.erase(std::unique(twips.begin(), twips.end()), twips.end());
+    if (twips.size() > maximumTabStops)
+        twips.resize(maximumTabStops);
+    m_tabStops = std::move(twips);
 }
 
 void StyledText::append(QStringView text, const TextAttributes& attributes)

@@ -59,16 +59,25 @@ std::unique_ptr<QTextDocument> build(const StyledText& text, QPaintDevice& devic
     defaultFont.setPointSize(10);
     document->setDefaultFont(defaultFont);
     QTextOption option = document->defaultTextOption();
-    // Tab stops are given at the screen's resolution; the layout scales them to the device.
+    // Tab stops are given at the screen's resolution, rounded as the layout rounds it when
+    // it scales them to the device.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const qreal screenDpi = screen ? screen->logicalDotsPerInchX() : 100.0;
-    option.setTabStopDistance(text.defaultTab() / 1440.0 * screenDpi);
+    const qreal screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 100.0;
+    const auto fromTwips = [screenDpi](int twips) { return twips / 1440.0 * screenDpi; };
+    option.setTabStopDistance(fromTwips(text.defaultTab()));
+    // The file's stops belong to every paragraph (the layout takes a block's own list).
+    QList<QTextOption::Tab> stops;
+    for (int twips : text.tabStops())
+        stops.append(QTextOption::Tab(fromTwips(twips), QTextOption::LeftTab));
+    QTextBlockFormat paragraph;
+    paragraph.setTabPositions(stops);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document->setDefaultTextOption(option);
     document->setTextWidth(widthPx);
 
     QTextCursor cursor(document.get());
     cursor.beginEditBlock();
+    cursor.setBlockFormat(paragraph);
     const QString& characters = text.text();
     const auto& runs = text.runs();
     for (std::size_t r = 0; r < runs.size(); ++r) {
@@ -92,7 +101,7 @@ std::unique_ptr<QTextDocument> build(const StyledText& text, QPaintDevice& devic
             if (characters[brk] == u'\r' && pos < characters.size() && characters[pos] == u'\n')
                 ++pos;
             if (pos < characters.size())
-                cursor.insertBlock(QTextBlockFormat(), format);
+                cursor.insertBlock(paragraph, format);
         }
     }
     cursor.endEditBlock();

@@ -1,9 +1,9 @@
 #pragma once
 
 // The body of a report: a listing's styled text turned into a QTextDocument laid out for
-// the device it is printed on (fonts, sizes, colours, weights; tab stops every half inch
-// unless the file says otherwise), and the page slices of that document. A slice always
-// ends between two text lines, never through one.
+// the device it is printed on (fonts, sizes, colours, weights; the file's tab stops, then
+// stops every half inch unless the file says otherwise), and the page slices of that
+// document. A slice always ends between two text lines, never through one.
 
 #include "listings/styledtext.h"
 

@@ -63,12 +63,24 @@ void TestReportLayout::pagesOfAListing_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<int>("rows");
     QTest::addColumn<bool>("printer");
-    QTest::newRow("tableau1 one row") << u"QuickRepTableau1"_s << 1 << true;
-    QTest::newRow("tableau1 300 rows") << u"QuickRepTableau1"_s << 300 << true;
-    QTest::newRow("tableau1 1300 rows") << u"QuickRepTableau1"_s << 1300 << true;
-    QTest::newRow("tableau1 300 rows on screen") << u"QuickRepTableau1"_s << 300 << false;
-    QTest::newRow("tableau2 one row") << u"QuickRepTableau2"_s << 1 << true;
-    QTest::newRow("tableau2 600 rows") << u"QuickRepTableau2"_s << 600 << true;
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<bool>("landscape");
+    const int a4 = QPageSize::A4;
+    QTest::newRow("tableau1 one row") << u"QuickRepTableau1"_s << 1 << true << a4 << false;
+    QTest::newRow("tableau1 300 rows") << u"QuickRepTableau1"_s << 300 << true << a4 << false;
+    QTest::newRow("tableau1 1300 rows") << u"QuickRepTableau1"_s << 1300 << true << a4 << false;
+    QTest::newRow("tableau1 300 rows on screen")
+        << u"QuickRepTableau1"_s << 300 << false << a4 << false;
+    QTest::newRow("tableau2 one row") << u"QuickRepTableau2"_s << 1 << true << a4 << false;
+    QTest::newRow("tableau2 600 rows") << u"QuickRepTableau2"_s << 600 << true << a4 << false;
+    // Regression: the layout was fixed to 297 mm, so on shorter paper the footer fell off
+    // the page and the frame ran off it.
+    QTest::newRow("tableau1 300 rows on Letter")
+        << u"QuickRepTableau1"_s << 300 << true << int(QPageSize::Letter) << false;
+    QTest::newRow("tableau2 600 rows on A4 landscape")
+        << u"QuickRepTableau2"_s << 600 << true << a4 << true;
+    QTest::newRow("tableau1 300 rows on A5, drawn smaller")
+        << u"QuickRepTableau1"_s << 300 << true << int(QPageSize::A5) << false;
 }
 
 void TestReportLayout::pagesOfAListing()
@@ -76,6 +88,8 @@ void TestReportLayout::pagesOfAListing()
     QFETCH(QString, page);
     QFETCH(int, rows);
     QFETCH(bool, printer);
+    QFETCH(int, paper);
+    QFETCH(bool, landscape);
     Running run;
     TWinControlForm1& form = run.program->reports();
     TQuickRep* report = form.findChild<TQuickRep*>(page);
@@ -86,23 +100,39 @@ void TestReportLayout::pagesOfAListing()
     QPrinter pdf(QPrinter::HighResolution);
     TQuickRep::setUpPrinter(pdf);
     pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+    pdf.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QImage image = pageImage();
     QPaintDevice& device = printer ? static_cast<QPaintDevice&>(pdf) : image;
     const TQuickRep::Layout layout = report->layOut(device);
     const qreal dpmm = layout.dotsPerMm;
     const int pages = int(layout.pages.size());
 
+    // The paper in millimetres, and what a millimetre of it is in layout units.
+    QSizeF sheet = QPageSize(QPageSize::PageSizeId(paper)).size(QPageSize::Millimeter);
+    if (landscape)
+        sheet.transpose();
+    const qreal unitsPerMm = dpmm / layout.scale;
+    // The 190 mm bands fit between 10 mm margins, centred, full size whenever they can.
+    QCOMPARE(layout.scale <= 1.0, true);
+    QCOMPARE(qFuzzyCompare(layout.scale, 1.0), sheet.width() >= 210 && sheet.height() >= 120);
+    QVERIFY(190 * layout.scale <= sheet.width() - 20 + 0.01);
+    QVERIFY(qAbs(layout.area.left() / unitsPerMm - (sheet.width() - 190 * layout.scale) / 2) <
+            0.01);
+    const qreal top = 10 * unitsPerMm;
+    const qreal bottom = (sheet.height() - 10) * unitsPerMm;
+
     const auto lines = richbody::lines(*layout.bodies.front());
     QCOMPARE(int(lines.size()), rows);
     const qreal lineHeight = lines.front().bottom - lines.front().top;
-    const qreal pageLines = (277 - report->bands().last()->height()) * dpmm / lineHeight;
+    const qreal pageLines = (bottom - top - report->bands().last()->height() * dpmm) / lineHeight;
     QVERIFY2(pages >= 1 + int((rows - 1) / pageLines), qPrintable(QString::number(pages)));
     QVERIFY(pages <= 1 + int(rows / (pageLines - 80 * dpmm / lineHeight)) + 1);
     if (rows == 1)
         QCOMPARE(pages, 1);
 
     int nextLine = 0;
-    const qreal footerTop = (287 - report->bands().last()->height()) * dpmm;
+    const qreal footerTop = bottom - report->bands().last()->height() * dpmm;
     for (int p = 0; p < pages; ++p) {
         const auto& placed = layout.pages[std::size_t(p)];
         // Title band on the first page only, at the top of the printable area.
@@ -111,10 +141,10 @@ void TestReportLayout::pagesOfAListing()
         });
         QCOMPARE(hasTitle, p == 0);
         if (p == 0)
-            QCOMPARE(placed.front().top, 10 * dpmm);
+            QVERIFY(qAbs(placed.front().top - top) < 0.01);
         // The footer on every page, at the bottom of the printable area.
         QCOMPARE(placed.back().band->kind(), TQRBand::Kind::PageFooter);
-        QVERIFY(qAbs(placed.back().top + placed.back().height - 287 * dpmm) < 0.01);
+        QVERIFY(qAbs(placed.back().top + placed.back().height - bottom) < 0.01);
         // The body: whole lines only, in order, above the footer.
         const auto body =
             std::find_if(placed.begin(), placed.end(), [](const auto& b) { return b.body >= 0; });
@@ -127,7 +157,7 @@ void TestReportLayout::pagesOfAListing()
         }
         QVERIFY(body->textTop + (body->slice.bottom - body->slice.top) <= footerTop + 0.01);
         if (p > 0)
-            QCOMPARE(body->textTop, 10 * dpmm);
+            QVERIFY(qAbs(body->textTop - top) < 0.01);
         nextLine = body->slice.endLine;
         // A later page is full: its next line would not have fitted.
         if (p + 1 < pages)
@@ -217,6 +247,12 @@ void TestReportLayout::bodyKeepsTabsFontsSizesAndColours()
     const QTextBlock tabs = body->findBlockByNumber(2);
     const QTextLine line = tabs.layout()->lineAt(0);
     QCOMPARE(line.cursorToX(2), 0.5 * image.logicalDpiX());
+    // The file's tab stops come first: the tab after "a" ends on the stop an inch in.
+    StyledText withStops = content;
+    withStops.setTabStops({1440, 2880});
+    const auto columns = richbody::build(withStops, image, 186.5 * 150 / 25.4);
+    const QTextLine stopped = columns->findBlockByNumber(2).layout()->lineAt(0);
+    QCOMPARE(stopped.cursorToX(2), 1.0 * image.logicalDpiX());
 }
 
 void TestReportLayout::fontsMapToInstalledFaces()
