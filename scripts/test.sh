@@ -7,6 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 stages="${MIRANDEL_TEST_STAGES:-dev asan fuzz}"
+# The printed-table checks read PDF files with pdftotext and print RTF files with LibreOffice.
+scripts/install-packages.sh poppler-utils libreoffice-writer-nogui
 for preset in $stages; do
     if [ "$preset" = fuzz ]; then
         echo "=== fuzz targets ==="
