@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageSetupDialog>
+#include <QPainter>
 #include <QPdfDocument>
 #include <QPdfSelection>
 #include <QPrintPreviewWidget>
@@ -402,6 +403,13 @@ void TestReportPreview::letterPaperFromPrinterSetup()
     QVERIFY(ink(side, 400) && ink(612 - side, 400));
     for (qreal x = 1; x < 611; x += 3)
         QVERIFY(!ink(x, 792 - margin + 3));
+    const QString pictures = qEnvironmentVariable("MIRANDEL_PICTURES");
+    if (!pictures.isEmpty()) {
+        QImage first = saved.render(0, QSize(612 * 2, 792 * 2));
+        first.fill(Qt::white);
+        QPainter(&first).drawImage(0, 0, saved.render(0, QSize(612 * 2, 792 * 2)));
+        first.save(QDir(pictures).filePath(u"letter-page.png"_s));
+    }
 }
 
 void TestReportPreview::loadReportErrors()
