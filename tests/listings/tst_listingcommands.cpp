@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -68,6 +69,8 @@ private slots:
     void temperatureExportAndBadWholeNumber();
     void atmosphereDefaultsExportTheCsv();
     void atmospherePreviewOnItsPage();
+    void atmosphereFahrenheitHasTwoDecimals_data();
+    void atmosphereFahrenheitHasTwoDecimals();
     void capacityErrorKeepsTheWindowOpen();
     void noPairSelectedIsRefused();
 
@@ -365,6 +368,47 @@ void TestListingCommands::atmospherePreviewOnItsPage()
     QVERIFY(lines[1].startsWith(u"11000 m\t36088 ft\t\t"_s));
     QVERIFY(file(u"atmospheres.rtf"_s).startsWith("{\\rtf"));
     QCOMPARE(file(u"atmospheres.csv"_s), QByteArray("earlier"));
+}
+
+void TestListingCommands::atmosphereFahrenheitHasTwoDecimals_data()
+{
+    QTest::addColumn<bool>("exportMode");
+    QTest::newRow("atmospheres.csv") << true;
+    QTest::newRow("atmospheres.rtf") << false;
+}
+
+void TestListingCommands::atmosphereFahrenheitHasTwoDecimals()
+{
+    // Regression: from 4958 m to 5128 m, 32 added in binary wrote "-0.619999999999997 °F"
+    // and its like; the printed row wrapped.
+    QFETCH(bool, exportMode);
+    TFrmConversion& main = m_run->program->conversion();
+    TFrmAtmosphere& atmosphere = m_run->program->atmosphere();
+    Outcome outcome;
+    whenModalOpens([&](QWidget*) {
+        outcome = apply(
+            [&] {
+                QTest::mouseClick(child<QPushButton>(&atmosphere, u"ButtonTemperature"_s),
+                                  Qt::LeftButton);
+            },
+            u"4950"_s, u"5130"_s, u"1"_s, exportMode);
+        atmosphere.close();
+    });
+    main.abledamospherestandard1Click();
+    QVERIFY(!outcome.stayedOpen);
+    // Every °F text of the file: digits, at most two decimals, the degree sign (\'b0 in
+    // rich text, byte B0 in the exported text).
+    const QByteArray bytes = file(exportMode ? u"atmospheres.csv"_s : u"atmospheres.rtf"_s);
+    static const QRegularExpression fahrenheit(uR"((-?\d+(?:[.,](\d+))?) (?:\\'b0|\x{B0})F)"_s);
+    QStringList texts;
+    for (const QRegularExpressionMatch& match :
+         fahrenheit.globalMatch(QString::fromLatin1(bytes))) {
+        QVERIFY2(match.capturedLength(2) <= 2, qPrintable(match.captured(0)));
+        texts << match.captured(1);
+    }
+    QCOMPARE(texts.size(), 181);
+    QCOMPARE(texts[5095 - 4950], local(u"-0.62"_s));
+    QCOMPARE(texts[5041 - 4950], local(u"0.01"_s));
 }
 
 void TestListingCommands::noPairSelectedIsRefused()
