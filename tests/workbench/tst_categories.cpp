@@ -32,6 +32,8 @@ private slots:
     void pairPick_data();
     void pairPick();
     void pairPickOnTheSamePairResetsTheFields();
+    void pairChosenInTheBoxIsSetUp_data();
+    void pairChosenInTheBoxIsSetUp();
     void conversions_data();
     void conversions();
     void massLabelsDependOnTheRoute();
@@ -148,6 +150,44 @@ void TestCategories::pairPickOnTheSamePairResetsTheFields()
     // Mass has one pair: labels and reference text stay.
     QCOMPARE(m_main->Memo1->toPlainText(), reference);
     QCOMPARE(m_main->LabelSaisieAnglo->text(), u"Lb"_s);
+}
+
+void TestCategories::pairChosenInTheBoxIsSetUp_data()
+{
+    QTest::addColumn<int>("key");
+    // Regression: the pair box moved to a pair without its set-up, so the conversion gave
+    // feet beside the label "mm" and the reference text of the inch.
+    QTest::newRow("caption typed, Enter") << int(Qt::Key_Return);
+    QTest::newRow("caption typed, Tab") << int(Qt::Key_Tab);
+    QTest::newRow("Down in the box") << int(Qt::Key_Down);
+}
+
+void TestCategories::pairChosenInTheBoxIsSetUp()
+{
+    QFETCH(int, key);
+    pick(m_main->ComboBoxUniteDe, 0);
+    // Active again after the drop-down, as under a window manager: leaving the box with
+    // Tab needs the focus events.
+    m_main->activateWindow();
+    QTRY_VERIFY(m_main->isActiveWindow());
+    QTest::keyClicks(m_entry->EditMetrique, u"7"_s);
+    QTest::mouseClick(m_main->ComboBoxConverse->lineEdit(), Qt::LeftButton);
+    QWidget* box = m_main->focusWidget();
+    QCOMPARE(box, m_main->ComboBoxConverse);
+    if (key != Qt::Key_Down) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, u" ft  <> m"_s);
+    }
+    QTest::keyClick(box, Qt::Key(key));
+    QTRY_COMPARE(m_main->LabelSaisieAnglo->text(), u"ft"_s);
+    QCOMPARE(m_main->ComboBoxConverse->currentText(), u" ft  <> m"_s);
+    QCOMPARE(m_main->LabelsaisieMet->text(), u"m"_s);
+    QCOMPARE(m_main->Memo1->toPlainText(), u"1 ft=0,3048 m  1m=3,2808 ft"_s);
+    QCOMPARE(m_entry->EditAnglo->text(), QString());
+    QCOMPARE(m_entry->LabelFenetreEdition->text(), u"bas"_s);
+    QCOMPARE(m_main->focusWidget(), m_entry->EditMetrique);
+    QTest::keyClicks(m_entry->EditMetrique, u"1"_s);
+    QCOMPARE(m_entry->EditAnglo->text(), local(u"3.2808 ft"_s));
 }
 
 void TestCategories::conversions_data()
