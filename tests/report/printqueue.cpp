@@ -85,11 +85,12 @@ bool PrintQueue::start()
                   "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n"
                   "</Location>\n<Policy default>\n  <Limit All>\n    Order deny,allow\n"
                   "  </Limit>\n</Policy>\n"_s.arg(socket)) &&
-        writeFile(dir + u"/cups-files.conf"_s,
-                  u"User lp\nGroup lp\nSystemGroup root\nServerRoot %1\n"
-                  "RequestRoot %1/spool\nTempDir %1/spool/tmp\nCacheDir %1/cache\n"
-                  "StateDir %1/state\nAccessLog %1/log/access_log\n"
-                  "ErrorLog %1/log/error_log\nPageLog %1/log/page_log\n"_s.arg(dir)) &&
+        writeFile(
+            dir + u"/cups-files.conf"_s,
+            u"User lp\nGroup lp\nSystemGroup root\nServerRoot %1\n"
+            "RequestRoot %1/spool\nTempDir %1/spool/tmp\nCacheDir %1/cache\n"
+            "StateDir %1/state\nAccessLog %1/log/access_log\n"
+            "ErrorLog %1/log/error_log\nPageLog %1/log/page_log\nFileDevice Yes\n"_s.arg(dir)) &&
         writeFile(dir + u"/cache/job.cache"_s,
                   u"# Job cache file for CUPS v2.4\nNextJobId %1\n"_s.arg(m_nextJob));
     if (!written) {
@@ -113,9 +114,11 @@ bool PrintQueue::start()
     QString state;
     while (!run({u"lpstat"_s, u"-r"_s}, &state) || !state.contains(u"is running"_s)) {
         if (m_server.state() == QProcess::NotRunning || ready.hasExpired()) {
-            m_error = u"cupsd did not answer on %1 (exit %2): %3%4"_s.arg(
-                socket, QString::number(m_server.exitCode()),
-                QString::fromLocal8Bit(m_server.readAll()), logErrors());
+            const QString how = m_server.state() == QProcess::NotRunning
+                                    ? u"it stopped with exit code %1"_s.arg(m_server.exitCode())
+                                    : u"it runs, but gave no answer in 15 s"_s;
+            m_error = u"cupsd did not answer on %1 (%2): %3%4"_s.arg(
+                socket, how, QString::fromLocal8Bit(m_server.readAll()), logErrors());
             return false;
         }
         QTest::qWait(100);
@@ -126,7 +129,10 @@ bool PrintQueue::start()
     // other characters.
     return run({u"lpadmin"_s, u"-p"_s, QString::fromLatin1(printerName), u"-v"_s, u"cups-pdf:/"_s,
                 u"-E"_s, u"-P"_s, ppd, u"-o"_s, u"Label=2"_s, u"-o"_s,
-                u"pdftops-renderer-default=pdftocairo"_s});
+                u"pdftops-renderer-default=pdftocairo"_s}) &&
+           run({u"lpadmin"_s, u"-p"_s, QString::fromLatin1(defaultName), u"-v"_s,
+                u"file:/dev/null"_s, u"-E"_s}) &&
+           run({u"lpadmin"_s, u"-d"_s, QString::fromLatin1(defaultName)});
 }
 
 bool PrintQueue::run(const QStringList& command, QString* output)
