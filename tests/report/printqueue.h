@@ -3,9 +3,9 @@
 // A private CUPS server for the print tests: cupsd with its own configuration, spool,
 // cache, state and log folders under a temporary folder, listening on a local socket
 // there, with a cups-pdf virtual printer and, as the server's default, a queue that
-// throws its jobs away (so a job reaches cups-pdf only when the user picks it). CUPS_SERVER points
-// libcups (and so Qt's CUPS print plugin) at it. The server stops when the object goes, and with
-// the test process should that die first.
+// throws its jobs away (so a job reaches cups-pdf only when the user picks it).
+// CUPS_SERVER points libcups (and so Qt's CUPS print plugin) at it. The server stops when
+// the object goes, and with the test process should that die first.
 //
 // cups-pdf writes each job to $HOME/PDF of the printing user as "<title>-job_<id>.pdf";
 // the server's job numbers start at the test's process id, so tests running side by side
