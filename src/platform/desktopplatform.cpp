@@ -67,10 +67,13 @@ QChar DesktopPlatform::decimalSeparator() const
 
 QChar DesktopPlatform::dateSeparator() const
 {
-    // The first character of the short date format that is not part of a field.
+    // The first visible character of the short date format that is not part of a field:
+    // blanks, quotes and the invisible direction marks some formats hold (ar_EG writes
+    // "d\u200F/M\u200F/yyyy") are passed over.
     const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
     for (QChar c : format)
-        if (!c.isLetter() && c != u' ')
+        if (!c.isLetterOrNumber() && !c.isSpace() && c != u'\'' && c.isPrint() &&
+            c.category() != QChar::Other_Format)
             return c;
     return u'/';
 }
