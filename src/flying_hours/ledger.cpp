@@ -3,6 +3,7 @@
 #include "common/error.h"
 #include "common/numbertext.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace mirandel::ledger {
@@ -154,6 +155,17 @@ Totals totals(const QList<Row>& rows)
             accumulate(result.night, row.sign, hours, minutes, landings);
     }
     return result;
+}
+
+bool holdsNothing(const QList<Row>& rows)
+{
+    const auto zero = [](const QString& text) {
+        return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'0'; });
+    };
+    if (rows.size() != 1)
+        return rows.isEmpty();
+    const Row& row = rows.front();
+    return zero(row.hours) && zero(row.minutes) && zero(row.landings);
 }
 
 QString totalText(const Total& total)

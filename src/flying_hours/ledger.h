@@ -96,6 +96,11 @@ void accumulate(Total& total, const QString& sign, qint64 hours, qint64 minutes,
 // The grand total and the three category subtotals of all rows, first to last.
 Totals totals(const QList<Row>& rows);
 
+// True when the ledger holds nothing a user would lose: a single row whose hours, minutes
+// and landings are zero or empty, whatever its sign and category. Any other text counts
+// as something held (it is not parsed).
+bool holdsNothing(const QList<Row>& rows);
+
 // "12 hrs 5 mn 3 lndg"
 QString totalText(const Total& total);
 // "VFR  : 12 hrs 5 mn 3 lndg"

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QUrl>
@@ -95,6 +96,18 @@ void DesktopPlatform::showMessage(QWidget* parent, const QString& title, const Q
 {
     QMessageBox box(QMessageBox::Information, title, message, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool DesktopPlatform::askYesNo(QWidget* parent, const QString& title, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setObjectName(QStringLiteral("QuestionBox"));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 namespace programfiles {
