@@ -21,6 +21,7 @@ public:
     QDate today() const override;
     void showError(QWidget* parent, const QString& message) override;
     void showMessage(QWidget* parent, const QString& title, const QString& message) override;
+    bool askYesNo(QWidget* parent, const QString& title, const QString& question) override;
 };
 
 // Where the program finds its things and puts the listings. An installed program is the

@@ -39,6 +39,9 @@ public:
     virtual void showError(QWidget* parent, const QString& message) = 0;
     // An information box with a title, the message and an OK button.
     virtual void showMessage(QWidget* parent, const QString& title, const QString& message) = 0;
+    // A question box with a title, the question and the buttons "Oui" and "Non", "Non" the
+    // default and the answer of Escape. True when the user answers "Oui".
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& question) = 0;
 };
 
 } // namespace mirandel
