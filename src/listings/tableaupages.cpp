@@ -93,9 +93,10 @@ void TWinControlForm1::buildTableau1()
                                      autoSized(text(8)));
     QRSysData5 =
         footer->add<TQRSysData>(u"QRSysData5"_s, QRectF(86.0, 1.3, 0, 0), autoSized(text(8)));
+    // Drawn in their order across the page, so that a PDF's text reads them in it.
+    QRPageNumber1 = addPageNumber(footer, u"QRPageNumber1"_s);
     QRLabel3 = footer->add<TQRLabel>(u"QRLabel3"_s, QRectF(129.1, 1.3, 0, 0), makerCredit(),
                                      autoSized(text(8), true));
-    QRPageNumber1 = addPageNumber(footer, u"QRPageNumber1"_s);
 }
 
 void TWinControlForm1::buildTableau2()
@@ -147,9 +148,9 @@ void TWinControlForm1::buildTableau2()
                                       autoSized(text(8)));
     QRSysData2 =
         footer->add<TQRSysData>(u"QRSysData2"_s, QRectF(86.0, 1.3, 0, 0), autoSized(text(8)));
+    QRPageNumber2 = addPageNumber(footer, u"QRPageNumber2"_s);
     QRLabel14 = footer->add<TQRLabel>(u"QRLabel14"_s, QRectF(129.1, 1.3, 0, 0), makerCredit(),
                                       autoSized(text(8)));
-    QRPageNumber2 = addPageNumber(footer, u"QRPageNumber2"_s);
 }
 
 } // namespace mirandel
