@@ -1,6 +1,5 @@
 #include "report/quickrep.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
@@ -64,7 +63,7 @@ public:
         const int body = int(m_layout.bodies.size()) - 1;
         if (m_footerTop - (m_y + memoTop) <= 0)
             newPage();
-        const auto lines = richbody::lines(*m_layout.bodies.back());
+        const auto& lines = m_layout.bodies.back()->lines();
         auto slices = richbody::paginate(lines, m_footerTop - (m_y + memoTop), m_footerTop - m_top);
         if (slices.empty())
             slices.push_back({0, 0, 0, 0});
@@ -190,7 +189,7 @@ void TQuickRep::paintPage(QPainter& painter, const Layout& layout, int page, QDa
             placed.band->paint(context, topLeft, printableWidth, placed.height / dpmm);
         if (placed.body < 0)
             continue;
-        const QTextDocument& document = *layout.bodies[std::size_t(placed.body)];
+        const richbody::Body& body = *layout.bodies[std::size_t(placed.body)];
         const qreal memoLeft = placed.band->richText()->geometry().left() * dpmm;
         const qreal bandBottom = placed.top + placed.height;
         const qreal bottom =
@@ -199,13 +198,10 @@ void TQuickRep::paintPage(QPainter& painter, const Layout& layout, int page, QDa
             continue;
         painter.save();
         painter.translate(left + memoLeft, placed.textTop - placed.slice.top);
-        const QRectF slice(0, placed.slice.top, document.textWidth(), bottom - placed.slice.top);
-        painter.setClipRect(slice, Qt::IntersectClip);
-        // Only the slice's own lines: those either side touch its edges, and drawn clipped
-        // out of sight they would stand twice in a PDF's text, once on each page.
-        QAbstractTextDocumentLayout::PaintContext lines;
-        lines.clip = slice.adjusted(0, 0.5, 0, -0.5);
-        document.documentLayout()->draw(&painter, lines);
+        painter.setClipRect(QRectF(0, placed.slice.top, body.width(), bottom - placed.slice.top),
+                            Qt::IntersectClip);
+        // Only the slice's own lines, so that a PDF's text holds each line once.
+        body.draw(painter, QPointF(0, 0), placed.slice.firstLine, placed.slice.endLine);
         painter.restore();
     }
     // The page frame: top, left and right edges of the printable area.

@@ -74,7 +74,7 @@ public:
         // The printable area the bands fill, in layout units from the paper's corner.
         QRectF area;
         std::vector<std::vector<Placement>> pages;
-        std::vector<std::unique_ptr<QTextDocument>> bodies;
+        std::vector<std::unique_ptr<richbody::Body>> bodies;
     };
 
     // Lays the report out for `device`: its resolution decides line heights, its paper

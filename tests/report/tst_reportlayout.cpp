@@ -15,7 +15,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTest>
-#include <QTextBlock>
 
 using namespace mirandel;
 using namespace mirandel::test;
@@ -122,7 +121,7 @@ void TestReportLayout::pagesOfAListing()
     const qreal top = 10 * unitsPerMm;
     const qreal bottom = (sheet.height() - 10) * unitsPerMm;
 
-    const auto lines = richbody::lines(*layout.bodies.front());
+    const auto& lines = layout.bodies.front()->lines();
     QCOMPARE(int(lines.size()), rows);
     const qreal lineHeight = lines.front().bottom - lines.front().top;
     const qreal pageLines = (bottom - top - report->bands().last()->height() * dpmm) / lineHeight;
@@ -221,42 +220,54 @@ void TestReportLayout::bodyKeepsTabsFontsSizesAndColours()
     const StyledText content = rtf::read(rtf::write(document.content()));
     QImage image = pageImage();
     const auto body = richbody::build(content, image, 186.5 * 150 / 25.4);
-    QCOMPARE(body->blockCount(), 4); // no empty block after the last line
-    QCOMPARE(body->toPlainText(), u" Titre\n\na\tb\nred"_s);
+    QCOMPARE(body->paragraphCount(), 4); // no empty paragraph after the last line
+    QStringList texts;
+    for (int p = 0; p < body->paragraphCount(); ++p)
+        texts << body->paragraphText(p);
+    QCOMPARE(texts, (QStringList{u" Titre"_s, QString(), u"a\tb"_s, u"red"_s}));
 
-    const auto formatAt = [&](int position) {
-        QTextCursor cursor(body.get());
-        cursor.setPosition(position + 1);
-        return cursor.charFormat();
-    };
-    QCOMPARE(formatAt(0).fontPointSize(), 8.0);
+    QCOMPARE(body->formatAt(0, 0).fontPointSize(), 8.0);
     // Each font in the face it prints in.
     const auto face = [](const QTextCharFormat& format) {
         return format.fontFamilies().toStringList().join(u',').toLower();
     };
-    QCOMPARE(face(formatAt(0)), u"liberation sans"_s);
-    QCOMPARE(formatAt(1).fontPointSize(), 18.0);
+    QCOMPARE(face(body->formatAt(0, 0)), u"liberation sans"_s);
+    QCOMPARE(body->formatAt(0, 1).fontPointSize(), 18.0);
     // The empty line keeps the height of its 18-point line break.
-    QCOMPARE(body->findBlockByNumber(1).charFormat().fontPointSize(), 18.0);
-    const QTextCharFormat column = formatAt(10);
+    const auto height = [&body](int line) {
+        return body->lines()[std::size_t(line)].bottom - body->lines()[std::size_t(line)].top;
+    };
+    QCOMPARE(body->lines().size(), std::size_t(4));
+    QCOMPARE(height(1), height(0));
+    QVERIFY(height(1) > height(3) * 2);
+    const QTextCharFormat column = body->formatAt(2, 2);
     QCOMPARE(face(column), u"liberation sans"_s);
     QCOMPARE(column.fontPointSize(), 12.0);
     QCOMPARE(column.fontWeight(), int(QFont::Bold));
     QCOMPARE(column.foreground().color(), QColor(0x000080));
-    const QTextCharFormat red = formatAt(13);
+    const QTextCharFormat red = body->formatAt(3, 0);
     QCOMPARE(red.foreground().color(), QColor(0xFF0000));
     QCOMPARE(red.fontPointSize(), 8.0);
     QCOMPARE(red.fontWeight(), int(QFont::Bold));
     // The tab falls on the first default stop, half an inch from the left edge.
-    const QTextBlock tabs = body->findBlockByNumber(2);
-    const QTextLine line = tabs.layout()->lineAt(0);
-    QCOMPARE(line.cursorToX(2), 0.5 * image.logicalDpiX());
-    // The file's tab stops come first: the tab after "a" ends on the stop an inch in.
+    QCOMPARE(body->xOf(2, 2), 0.5 * image.logicalDpiX());
+    // The file's tab stops come first: the tab after "a" ends on the stop an inch in; after
+    // a text past that stop, each of two tabs takes the next stop.
     StyledText withStops = content;
-    withStops.setTabStops({1440, 2880});
+    withStops.setTabStops({1440, 2880, 2881});
     const auto columns = richbody::build(withStops, image, 186.5 * 150 / 25.4);
-    const QTextLine stopped = columns->findBlockByNumber(2).layout()->lineAt(0);
-    QCOMPARE(stopped.cursorToX(2), 1.0 * image.logicalDpiX());
+    QCOMPARE(columns->xOf(2, 2), 1.0 * image.logicalDpiX());
+    ListingDocument runs;
+    runs.clear();
+    runs.setTabStops({1440, 2880, 2881});
+    runs.addLine(u"a first cell an inch long\t\tb"_s);
+    runs.addLine(u"\t\t"_s);
+    const auto twoTabs = richbody::build(runs.content(), image, 186.5 * 150 / 25.4);
+    QVERIFY(twoTabs->xOf(0, 25) > 1.0 * image.logicalDpiX());
+    QVERIFY(qAbs(twoTabs->xOf(0, 27) - 2881 / 1440.0 * image.logicalDpiX()) < 1.0 / 32);
+    // A line of tabs only is as tall as a line of text.
+    const auto& tabLines = twoTabs->lines();
+    QCOMPARE(tabLines[1].bottom - tabLines[1].top, tabLines[0].bottom - tabLines[0].top);
 }
 
 void TestReportLayout::fontsMapToInstalledFaces()
