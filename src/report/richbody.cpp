@@ -111,7 +111,6 @@ Body::Piece Body::layOut(const StyledText& text, int paragraphStart, int from, i
     QTextOption option;
     option.setWrapMode(width > 0 ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
     piece.layout->setTextOption(option);
-    piece.layout->setCacheEnabled(true);
     piece.layout->beginLayout();
     for (QTextLine line = piece.layout->createLine(); line.isValid();
          line = piece.layout->createLine()) {
