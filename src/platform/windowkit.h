@@ -26,7 +26,8 @@ enum class TitleButtons
 void setupFixedWindow(QWidget* window, const QString& caption, QSize clientSize,
                       TitleButtons buttons);
 
-// Centres a top-level window on the screen it is on (or the primary screen).
+// Centres a top-level window on the available area of the screen it is on (or the
+// primary screen); one larger than the area is aligned to its top-left corner instead.
 void centreOnScreen(QWidget* window);
 
 // Background fill of a widget (a field's base colour, a panel's window colour).

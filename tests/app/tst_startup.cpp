@@ -7,6 +7,7 @@
 #include "workbench/convers.h"
 #include "workbench/valueentry.h"
 
+#include <QAction>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDialog>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -36,6 +38,8 @@ private slots:
     void escapeInAFieldEndsTheProgram();
     void programsCanFollowEachOther();
     void startUpLeavesWhatIsSeldomUsedForLater();
+    void windowsStayOnTheScreen_data();
+    void windowsStayOnTheScreen();
 };
 
 void TestStartup::localeGivesTheExpectedSeparator()
@@ -176,6 +180,80 @@ void TestStartup::startUpLeavesWhatIsSeldomUsedForLater()
     QVERIFY(!mapped.contains("libQt6Pdf"));
     QVERIFY(!mapped.contains("libQt6Network"));
     QVERIFY(run.program->hrsDlg().findChildren<QCalendarWidget*>().isEmpty());
+}
+
+void TestStartup::windowsStayOnTheScreen_data()
+{
+    QTest::addColumn<int>("window");
+    // Regression: on a screen smaller than a window, centring put its title bar, menus and
+    // keypad out of reach.
+    QTest::newRow("main window") << 0;
+    QTest::newRow("about box") << 1;
+    QTest::newRow("standard atmosphere") << 2;
+    QTest::newRow("wrench sizes") << 3;
+    QTest::newRow("flying hours") << 4;
+    QTest::newRow("print preview, fitting the screen") << 5;
+}
+
+void TestStartup::windowsStayOnTheScreen()
+{
+    QFETCH(int, window);
+    Running run;
+    TFrmConversion& main = run.program->conversion();
+    QRect frame, area;
+    const auto measure = [&](QWidget* shown) {
+        frame = shown->frameGeometry();
+        area = shown->screen()->availableGeometry();
+    };
+    const auto closing = [&](QWidget* modal) {
+        measure(modal);
+        modal->close();
+    };
+    switch (window) {
+    case 0:
+        measure(&main);
+        break;
+    case 1:
+        whenModalOpens(closing);
+        main.Label4Click();
+        break;
+    case 2:
+        whenModalOpens(closing);
+        main.findChild<QAction*>(u"abledamospherestandard1"_s)->trigger();
+        break;
+    case 3:
+        whenModalOpens(closing);
+        QTest::mouseClick(main.ToolButton3, Qt::LeftButton);
+        break;
+    case 4:
+        whenModalOpens(closing);
+        QTest::mouseClick(main.ToolButton2, Qt::LeftButton);
+        break;
+    default:
+        whenModalOpens([&](QWidget* pub) {
+            whenModalOpens(closing);
+            pub->findChild<QPushButton*>(u"Button2"_s)->click();
+            pub->close();
+        });
+        main.ButtonTableauClick();
+        break;
+    }
+    QVERIFY(frame.isValid());
+    // Inside the available area, or from its top-left corner when larger than it.
+    const auto within = [](int start, int length, int areaStart, int areaLength) {
+        return length > areaLength ? start == areaStart
+                                   : start >= areaStart && start + length <= areaStart + areaLength;
+    };
+    QVERIFY2(within(frame.left(), frame.width(), area.left(), area.width()) &&
+                 within(frame.top(), frame.height(), area.top(), area.height()),
+             qPrintable(u"%1,%2 %3x%4 on %5x%6"_s.arg(frame.left())
+                            .arg(frame.top())
+                            .arg(frame.width())
+                            .arg(frame.height())
+                            .arg(area.width())
+                            .arg(area.height())));
+    if (window == 5)
+        QVERIFY(area.contains(frame));
 }
 
 QTEST_MAIN(TestStartup)

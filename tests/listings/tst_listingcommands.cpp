@@ -280,6 +280,7 @@ void TestListingCommands::atmosphereDefaultsExportTheCsv()
              QByteArray("ALTITUDE (m); ALTITUDE (feet) ;Temperature C\xB0;Temperature K\xB0;"
                         "Temperature F\xB0;Pression Hpa);Rapport;  Mass  ;  Racine ;  DENSITY  "
                         ";  Speed sound  \r"));
+    // The code page holds "," and "."; any other separator is written as a point.
     const QByteArray sep = expectedSeparator() == u',' ? "," : ".";
     QByteArray row = "-305 m;-1000 ft;16,98 \xB0"
                      "C;289,98 \xB0K;62,56 \xB0"
@@ -321,6 +322,11 @@ void TestListingCommands::atmospherePreviewOnItsPage()
                                  u"0.8872\t1.1124\t     0.9529\t0.9081\t    654.34 Kt"_s));
     QVERIFY(lines[1].startsWith(u"11000 m\t36088 ft\t\t"_s));
     QVERIFY(file(u"atmospheres.rtf"_s).startsWith("{\\rtf"));
+    // The file keeps the system separator, escaped where the code page has none.
+    const char16_t separator = expectedSeparator().unicode();
+    const QByteArray written = separator < 0x80 ? QByteArray(1, char(separator))
+                                                : "\\u" + QByteArray::number(separator) + '?';
+    QVERIFY(file(u"atmospheres.rtf"_s).contains(QByteArray("8" + written + "5 \\'b0C")));
     QCOMPARE(file(u"atmospheres.csv"_s), QByteArray("earlier"));
 }
 
