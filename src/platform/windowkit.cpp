@@ -38,6 +38,12 @@ void centreOnScreen(QWidget* window)
     window->move(frame.topLeft());
 }
 
+void resizeWithinScreen(QWidget* window, QSize wanted)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    window->resize(screen ? wanted.boundedTo(screen->availableGeometry().size()) : wanted);
+}
+
 void setBackground(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();

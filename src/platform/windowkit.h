@@ -30,6 +30,9 @@ void setupFixedWindow(QWidget* window, const QString& caption, QSize clientSize,
 // primary screen); one larger than the area is aligned to its top-left corner instead.
 void centreOnScreen(QWidget* window);
 
+// Resizes a top-level window to `wanted`, cut down to the available area of its screen.
+void resizeWithinScreen(QWidget* window, QSize wanted);
+
 // Background fill of a widget (a field's base colour, a panel's window colour).
 void setBackground(QWidget* widget, const QColor& colour);
 QColor background(const QWidget* widget);
