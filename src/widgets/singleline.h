@@ -7,8 +7,9 @@ class QWidget;
 
 namespace mirandel::singleline {
 
-// Gives every line edit under `root` that has no validator of its own (the inner field of
-// a date edit has one) a validator that removes line breaks and accepts everything else.
+// Gives every line edit under `root` (but the field of a spin box or date edit, which
+// validates its own) a validator that removes line breaks and then applies the field's
+// own validator, if any.
 void keepFieldsOnOneLine(QWidget* root);
 
 } // namespace mirandel::singleline
