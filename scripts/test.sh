@@ -6,6 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# The print test runs a private CUPS server with a cups-pdf printer.
+scripts/install-packages.sh cups printer-driver-cups-pdf poppler-utils
+
 stages="${MIRANDEL_TEST_STAGES:-dev asan fuzz}"
 for preset in $stages; do
     if [ "$preset" = fuzz ]; then

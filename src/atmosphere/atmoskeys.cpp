@@ -90,6 +90,12 @@ bool TFrmAtmosphere::eventFilter(QObject* watched, QEvent* event)
 
 void TFrmAtmosphere::keyPressEvent(QKeyEvent* event)
 {
+    // Escape closes the window from an altitude edit (its own key handler) and on
+    // "Cancel"; on the slider, the other buttons and the result boxes it does nothing.
+    if (event->key() == Qt::Key_Escape && focusWidget() != Buttonterminer) {
+        event->accept();
+        return;
+    }
     // Enter clicks the button that has the focus and nothing else: there is no default
     // button to press from the result boxes.
     if (!windowkit::enterPressesFocusedButton(this, event))

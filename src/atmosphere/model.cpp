@@ -58,7 +58,9 @@ TAtmosphereValues calculatmosphere(qint32 altitude)
     if (altitude < atmosphere::layerBoundary) {
         v.temperatureC = toDecimals(seaLevelTemperature - h * lapseRate / 1000.0L, 2);
         const long double celsius = v.temperatureC;
-        v.temperatureF = static_cast<double>(toDecimals(celsius * 9.0L / 5.0L, 2) + 32.0L);
+        // The sum is rounded again: 32 added to a rounded value in binary is not always
+        // a value of two decimals (-32.62 + 32 gives -0.619999999999997).
+        v.temperatureF = toDecimals(toDecimals(celsius * 9.0L / 5.0L, 2) + 32.0L, 2);
         const long double k = rounding::powerOfTen(-5) * pressureLawFactor * h;
         // The power is taken as e^(y·ln x); the product is stored before it is rounded.
         const double stored = static_cast<double>(

@@ -5,8 +5,8 @@
 // as soon as it is computed and the later ones are computed from the rounded values, so
 // the rounding steps are part of the model:
 //
-//   h -> feet (2 dec.) -> layer -> °C (2 dec.) -> °F from the rounded °C (2 dec., + 32)
-//     -> pressure (stored as a double, then 2 dec.) -> ratio δ (4 dec.)
+//   h -> feet (2 dec.) -> layer -> °C (2 dec.) -> °F: 9/5 of the rounded °C (2 dec.)
+//     + 32 (2 dec.) -> pressure (stored as a double, then 2 dec.) -> ratio δ (4 dec.)
 //     -> unrounded density q -> ρ (4 dec.) and σ = q / 1.225 (4 dec.)
 //     -> √σ from the rounded σ (4 dec.) -> speed of sound (whole hundredths of a knot)
 //

@@ -175,6 +175,8 @@ QString TPub::title() const
 void TPub::showRangePanel(bool visible)
 {
     PanelTableau->setVisible(visible);
+    // OK lies under the range panel: Tab must not reach it there.
+    OKButton->setFocusPolicy(visible ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 bool TPub::exportMode() const
@@ -194,7 +196,14 @@ void TPub::showEvent(QShowEvent* event)
 void TPub::keyPressEvent(QKeyEvent* event)
 {
     // Enter presses the focused button: "Apply" once Enter in Step has moved there, or
-    // "Cancel". Elsewhere it presses the default button, OK.
+    // "Cancel". On the Preview or Export choice it presses "Apply": OK, the default button,
+    // lies under the range panel. On the about face it presses OK.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && PanelTableau->isVisible() && qobject_cast<QRadioButton*>(focusWidget())) {
+        event->accept();
+        Button2->click();
+        return;
+    }
     if (!qobject_cast<QPushButton*>(focusWidget()) ||
         !windowkit::enterPressesFocusedButton(this, event))
         QDialog::keyPressEvent(event);

@@ -1,7 +1,9 @@
 #pragma once
 
 // A combo box that reports every close of its drop-down, also when the selection did not
-// change. The signal is queued so that a pick made in the drop-down is applied first.
+// change, and every item the box chooses without its drop-down: the typed text naming an
+// item (Enter, or leaving the box), the arrow keys or the wheel. Both signals are queued so
+// that the choice is applied first.
 
 #include <QComboBox>
 
@@ -12,12 +14,17 @@ class TCloseUpComboBox : public QComboBox
     Q_OBJECT
 
 public:
-    using QComboBox::QComboBox;
+    explicit TCloseUpComboBox(QWidget* parent = nullptr);
 
     void hidePopup() override;
 
 signals:
     void closedUp();
+    void chosenInTheBox();
+
+private:
+    // A close of the drop-down is announced: the pick it carries is no choice in the box.
+    bool m_closeUpPending = false;
 };
 
 } // namespace mirandel

@@ -30,15 +30,15 @@ const std::array<Pair, 3> lengthPairs{{
 const std::array<Pair, 2> areaPairs{{
     {u"sq.inch <> cm2"_s, u"sq.in"_s, u"cm2"_s, 6.4516, u" cm2"_s, 0.155, u" sq.in"_s,
      u"1sq.in=6,4516 cm2  1cm2=0,155 sq.in"_s},
-    {u"sq.foot <> m2"_s, u"sq.ft"_s, u"m2"_s, 0.092903, u" m2"_s, 10.0764, u" sq.ft"_s,
-     u"1sq.foot=0,092903 m2  1m2=10,0764 sq.feet"_s},
+    {u"sq.foot <> m2"_s, u"sq.ft"_s, u"m2"_s, 0.092903, u" m2"_s, 10.764, u" sq.ft"_s,
+     u"1sq.foot=0,092903 m2  1m2=10,764 sq.feet"_s},
 }};
 
 const std::array<Pair, 2> volumePairs{{
     {u"cu.in <> cm3"_s, u"cu.in"_s, u"cm3"_s, 16.387, u" cm3"_s, 0.061, u" cu.in"_s,
      lines({u"1cm3=0,061cu.in", u"1cu.in=16,387 cm3 "})},
-    {u"cu.ft<> m3"_s, u"cu.ft"_s, u"m3"_s, 0.0283, u" m3"_s, 35314, u" cu.ft"_s,
-     lines({u"1cu.ft=0,0283 m3 ", u"1m3=35 314 cu.ft "})},
+    {u"cu.ft<> m3"_s, u"cu.ft"_s, u"m3"_s, 0.0283, u" m3"_s, 35.314, u" cu.ft"_s,
+     lines({u"1cu.ft=0,0283 m3 ", u"1m3=35,314 cu.ft "})},
 }};
 
 const std::array<Pair, 2> capacityPairs{{
@@ -79,7 +79,7 @@ const std::array<Pair, 1> kerosenePairs{{
 }};
 
 const std::array<Pair, 1> speedPairs{{
-    {u"MPH <>  KmH"_s, u"MPH"_s, u"KmH"_s, 1.852, u" KmH"_s, 0.5399568, u" MPH"_s, std::nullopt},
+    {u"MPH <>  KmH"_s, u"MPH"_s, u"KmH"_s, 1.609344, u" KmH"_s, 0.6213712, u" MPH"_s, std::nullopt},
 }};
 
 const std::array<Category, CategoryCount> table{{
@@ -95,7 +95,7 @@ const std::array<Category, CategoryCount> table{{
     {u"Fow"_s, flowPairs, u"1cu.ft/min=28,33l/mn 1l/mn=0,0353cu.ft/mn"_s},
     {u"Mass/volume  kéroséne"_s, kerosenePairs,
      u"1litre = 1,76368 Lbs    1Lb = 0.56699 litre       à 15°c  "_s},
-    {u"Speed MPH >KM/hr"_s, speedPairs, u"1MPH = 1,852Km/h   1Km/h = 0.539953 MPH  "_s},
+    {u"Speed MPH >KM/hr"_s, speedPairs, u"1MPH = 1,609Km/h   1Km/h = 0.621371 MPH  "_s},
 }};
 
 } // namespace

@@ -105,6 +105,10 @@ void TFrmConversion::buildClientArea(QWidget* client)
     ComboBoxConverse->setCurrentIndex(-1);
     connect(ComboBoxConverse, &TCloseUpComboBox::closedUp, this,
             &TFrmConversion::ComboBoxConverseCloseUp);
+    // A pair caption typed into the box, an arrow key or the wheel moves the current pair
+    // too: it gets the same set-up, so the labels and the reference text follow the factors.
+    connect(ComboBoxConverse, &TCloseUpComboBox::chosenInTheBox, this,
+            &TFrmConversion::ComboBoxConverseCloseUp);
 
     LabelSaisieAnglo = place<QLabel>(client, u"LabelSaisieAnglo"_s, {297, 86, 51, 16},
                                      catalogue::startupTopLabel());

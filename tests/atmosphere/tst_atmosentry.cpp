@@ -61,19 +61,24 @@ void TestAtmosphereEntry::typingMetres_data()
     QTest::addColumn<QString>("pressure");
     QTest::addColumn<int>("slider");
     QTest::addColumn<int>("altitudeGauge");
+    QTest::addColumn<QString>("fahrenheit");
     QTest::newRow("1000") << u"1000"_s << u"1000"_s << u"3280.8 ft"_s << u"898.75 hPa"_s << -1000
-                          << 1000;
-    QTest::newRow("20000 becomes 13716")
-        << u"20000"_s << u"13716"_s << u"44999.45 ft"_s << u"147.47 hPa"_s << -13716 << 13716;
+                          << 1000 << u"47.3 °F"_s;
+    QTest::newRow("20000 becomes 13716") << u"20000"_s << u"13716"_s << u"44999.45 ft"_s
+                                         << u"147.47 hPa"_s << -13716 << 13716 << u"-69.7 °F"_s;
     // Regression: the slider's change event must not rewrite what was typed.
     QTest::newRow("13718 stays, slider at its top")
-        << u"13718"_s << u"13718"_s << u"45006.01 ft"_s << u"147.42 hPa"_s << -13716 << 13716;
+        << u"13718"_s << u"13718"_s << u"45006.01 ft"_s << u"147.42 hPa"_s << -13716 << 13716
+        << u"-69.7 °F"_s;
     QTest::newRow("13720 stays") << u"13720"_s << u"13720"_s << u"45012.58 ft"_s << u"147.38 hPa"_s
-                                 << -13716 << 13716;
-    QTest::newRow("-400 becomes -305")
-        << u"-400"_s << u"-305"_s << u"-1000.64 ft"_s << u"1050.43 hPa"_s << 305 << -305;
+                                 << -13716 << 13716 << u"-69.7 °F"_s;
+    QTest::newRow("-400 becomes -305") << u"-400"_s << u"-305"_s << u"-1000.64 ft"_s
+                                       << u"1050.43 hPa"_s << 305 << -305 << u"62.56 °F"_s;
     QTest::newRow("11000") << u"11000"_s << u"11000"_s << u"36088.8 ft"_s << u"226.31 hPa"_s
-                           << -11000 << 11000;
+                           << -11000 << 11000 << u"-69.7 °F"_s;
+    // Regression: 32 added to -32.62 showed "-0.619999999999997 °F".
+    QTest::newRow("5095, °F of two decimals") << u"5095"_s << u"5095"_s << u"16715.68 ft"_s
+                                              << u"533.38 hPa"_s << -5095 << 5095 << u"-0.62 °F"_s;
 }
 
 void TestAtmosphereEntry::typingMetres()
@@ -92,6 +97,8 @@ void TestAtmosphereEntry::typingMetres()
         QCOMPARE(w.Editpression->text(), local(pressure));
         QCOMPARE(w.TrackBarALTITUDE->value(), slider);
         QCOMPARE(w.Gaugealtitude->progress(), altitudeGauge);
+        QFETCH(QString, fahrenheit);
+        QCOMPARE(w.EditTemperatureF->text(), local(fahrenheit));
         QCOMPARE(w.focusWidget(), w.Editaltitude);
     }));
     QVERIFY(run.platform.errors.isEmpty());

@@ -5,6 +5,7 @@
 #include "atmosphere/atmostext.h"
 #include "atmosphere/model.h"
 #include "common/error.h"
+#include "listings/listingrows.h"
 
 #include <QTest>
 
@@ -40,6 +41,20 @@ struct Expected
             density = {}, relative = {}, root = {}, sound = {};
     int gauge = -1;
 };
+
+// Whole hundredths in the shortest written form: -62 gives "-0.62", 4730 "47.3".
+QString hundredthsText(qint64 hundredths, QChar separator)
+{
+    const qint64 magnitude = hundredths < 0 ? -hundredths : hundredths;
+    QString text = QString::number(magnitude / 100);
+    if (magnitude % 100 != 0) {
+        QString fraction = QString::number(magnitude % 100).rightJustified(2, u'0');
+        if (fraction.endsWith(u'0'))
+            fraction.chop(1);
+        text += separator + fraction;
+    }
+    return hundredths < 0 ? u'-' + text : text;
+}
 
 } // namespace
 
@@ -78,6 +93,11 @@ void TestAtmosphereModel::displayedDigits_data()
         << 13720 << Expected{{}, u"-56.5 °C"_s, u"-69.7 °F"_s, u"216.5 °K"_s};
     QTest::newRow("°F held just above the boundary")
         << 11001 << Expected{{}, u"-56.5 °C"_s, u"-69.7 °F"_s};
+    // Regression: 32 added to the rounded 9/5 °C in binary left 15 digits.
+    QTest::newRow("5095 m, not -0.619999999999997 °F")
+        << 5095 << Expected{{}, u"-18.12 °C"_s, u"-0.62 °F"_s};
+    QTest::newRow("5041 m, not 0.0100000000000016 °F")
+        << 5041 << Expected{{}, u"-17.77 °C"_s, u"0.01 °F"_s};
 }
 
 void TestAtmosphereModel::displayedDigits()
@@ -180,6 +200,7 @@ void TestAtmosphereModel::sweepOfEveryWholeMetre()
         QVERIFY2(v.pression > 147.0 && v.pression < 1051.0, where);
 
         const qint64 celsius = std::llround(v.temperatureC * 100.0);
+        qint64 fahrenheit = -6970;
         if (h >= layerBoundary) {
             QVERIFY2(v.temperatureC == -56.5 && v.temperatureF == -69.7, where);
         } else {
@@ -195,8 +216,14 @@ void TestAtmosphereModel::sweepOfEveryWholeMetre()
                 QVERIFY2(celsius == (remainder > 50 ? below + 1 : below), where);
             QVERIFY2(v.temperatureC > -56.5, where);
             // °F from the rounded °C: 9c/5 hundredths never falls on a half.
-            const qint64 fahrenheit = std::llround(v.temperatureF * 100.0);
-            QVERIFY2(fahrenheit == std::llround(celsius * 9.0 / 5.0) + 3200, where);
+            fahrenheit = std::llround(celsius * 9.0 / 5.0) + 3200;
+            QVERIFY2(std::llround(v.temperatureF * 100.0) == fahrenheit, where);
+        }
+        // The window and both listings write °F with two decimals at most.
+        for (const QChar separator : {u'.', u','}) {
+            const QString written = hundredthsText(fahrenheit, separator) + u" °F"_s;
+            QVERIFY2(atmosphereTexts(v, separator).temperatureF == written, where);
+            QVERIFY2(listingrows::atmosphereFields(v, separator).fields[4] == written, where);
         }
         // The later quantities follow from the rounded ones.
         QVERIFY2(std::abs(v.rapport - v.pression / 1013.0) <= 0.00005 + 1e-12, where);

@@ -30,6 +30,8 @@ private slots:
     void tabOrderFollowsTheTable();
     void keepsItsStateBetweenOpenings();
     void enterTwiceInAnEditCloses();
+    void escapeClosesFromAnAltitudeEditOrCancel_data();
+    void escapeClosesFromAnAltitudeEditOrCancel();
     void enterInAResultBoxClicksNothing();
     void listingOpensTheRangeWindowWithItsDefaults();
 };
@@ -238,6 +240,36 @@ void TestAtmosphereWindow::enterTwiceInAnEditCloses()
         QCOMPARE(w.Editaltitude->text(), u"500"_s);
         hit(&w, Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(!w.isVisible());
+    }));
+}
+
+void TestAtmosphereWindow::escapeClosesFromAnAltitudeEditOrCancel_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("metres edit") << u"Editaltitude"_s << true;
+    QTest::newRow("feet edit") << u"Editalttudepied"_s << true;
+    QTest::newRow("Cancel") << u"Buttonterminer"_s << true;
+    // Regression: Escape on the slider closed the window.
+    QTest::newRow("slider") << u"TrackBarALTITUDE"_s << false;
+    QTest::newRow("Listing") << u"ButtonTemperature"_s << false;
+    QTest::newRow("+ 10") << u"ButtonMoins"_s << false;
+    QTest::newRow("result box") << u"Editpression"_s << false;
+}
+
+void TestAtmosphereWindow::escapeClosesFromAnAltitudeEditOrCancel()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, closes);
+    Running run;
+    QVERIFY(withAtmosphere(run, [&](TFrmAtmosphere& w) {
+        auto* focused = w.findChild<QWidget*>(control);
+        focused->setFocus(Qt::TabFocusReason);
+        QCOMPARE(w.focusWidget(), focused);
+        hit(&w, Qt::Key_Escape);
+        QCOMPARE(w.isVisible(), !closes);
+        if (!closes)
+            QCOMPARE(w.focusWidget(), focused);
     }));
 }
 

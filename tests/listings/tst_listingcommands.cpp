@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -61,11 +62,15 @@ private slots:
 
     void conversionHeadingsAndPreview();
     void conversionExportOpensTheFile();
+    void conversionRowsFollowThePairFactors_data();
+    void conversionRowsFollowThePairFactors();
     void keroseneHeadingsAndCorrectionLine();
     void temperatureFromTheMenuClampsFrom();
     void temperatureExportAndBadWholeNumber();
     void atmosphereDefaultsExportTheCsv();
     void atmospherePreviewOnItsPage();
+    void atmosphereFahrenheitHasTwoDecimals_data();
+    void atmosphereFahrenheitHasTwoDecimals();
     void capacityErrorKeepsTheWindowOpen();
     void noPairSelectedIsRefused();
 
@@ -181,6 +186,47 @@ void TestListingCommands::conversionExportOpensTheFile()
     const QByteArray rtf = file(u"conversion.rtf"_s);
     QVERIFY(rtf.contains("arial"));
     QVERIFY(rtf.contains("\\fs36")); // the 18-point title
+}
+
+void TestListingCommands::conversionRowsFollowThePairFactors_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<int>("pair");
+    QTest::addColumn<QString>("n");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("reference");
+    QTest::newRow("square feet, 10.764 sq.ft per m2")
+        << 1 << 1 << u"10"_s << u"10 sq.ft = 0.929 m2"_s << u"10 m2 = 107.64 sq.ft"_s
+        << u"1sq.foot=0,092903 m2  1m2=10,764 sq.feet"_s;
+    QTest::newRow("cubic feet, 35.314 cu.ft per m3")
+        << 2 << 1 << u"10"_s << u"10 cu.ft = 0.283 m3"_s << u"10 m3 = 353.14 cu.ft"_s
+        << u"1cu.ft=0,0283 m3 \n1m3=35,314 cu.ft "_s;
+    QTest::newRow("miles per hour, 1.609344 km/h")
+        << 11 << 0 << u"100"_s << u"100 MPH = 160.934 KmH"_s << u"100 KmH = 62.137 MPH"_s
+        << u"1MPH = 1,609Km/h   1Km/h = 0.621371 MPH  "_s;
+}
+
+void TestListingCommands::conversionRowsFollowThePairFactors()
+{
+    QFETCH(int, category);
+    QFETCH(int, pair);
+    QFETCH(QString, n);
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    TFrmConversion& main = m_run->program->conversion();
+    pick(main.ComboBoxUniteDe, category);
+    if (pair != 0)
+        pick(main.ComboBoxConverse, pair);
+    const Outcome outcome =
+        apply([&] { QTest::mouseClick(main.ButtonTableau, Qt::LeftButton); }, n, n, u"1"_s, false);
+    QVERIFY(outcome.previewed);
+    QCOMPARE(documentLines(), QStringList{local(left) + tabs7() + local(right)});
+    QTEST(m_run->program->reports().QRLabelInfo->text(), "reference");
+    const QByteArray rtf = file(u"conversion.rtf"_s);
+    QVERIFY(rtf.contains(QByteArray(local(left).toLatin1() + "\\tab\\tab")));
+    QVERIFY(rtf.contains(local(right).toLatin1()));
+    QVERIFY(m_run->platform.errors.isEmpty());
 }
 
 void TestListingCommands::keroseneHeadingsAndCorrectionLine()
@@ -328,6 +374,47 @@ void TestListingCommands::atmospherePreviewOnItsPage()
                                                 : "\\u" + QByteArray::number(separator) + '?';
     QVERIFY(file(u"atmospheres.rtf"_s).contains(QByteArray("8" + written + "5 \\'b0C")));
     QCOMPARE(file(u"atmospheres.csv"_s), QByteArray("earlier"));
+}
+
+void TestListingCommands::atmosphereFahrenheitHasTwoDecimals_data()
+{
+    QTest::addColumn<bool>("exportMode");
+    QTest::newRow("atmospheres.csv") << true;
+    QTest::newRow("atmospheres.rtf") << false;
+}
+
+void TestListingCommands::atmosphereFahrenheitHasTwoDecimals()
+{
+    // Regression: from 4958 m to 5128 m, 32 added in binary wrote "-0.619999999999997 °F"
+    // and its like; the printed row wrapped.
+    QFETCH(bool, exportMode);
+    TFrmConversion& main = m_run->program->conversion();
+    TFrmAtmosphere& atmosphere = m_run->program->atmosphere();
+    Outcome outcome;
+    whenModalOpens([&](QWidget*) {
+        outcome = apply(
+            [&] {
+                QTest::mouseClick(child<QPushButton>(&atmosphere, u"ButtonTemperature"_s),
+                                  Qt::LeftButton);
+            },
+            u"4950"_s, u"5130"_s, u"1"_s, exportMode);
+        atmosphere.close();
+    });
+    main.abledamospherestandard1Click();
+    QVERIFY(!outcome.stayedOpen);
+    // Every °F text of the file: digits, at most two decimals, the degree sign (\'b0 in
+    // rich text, byte B0 in the exported text).
+    const QByteArray bytes = file(exportMode ? u"atmospheres.csv"_s : u"atmospheres.rtf"_s);
+    static const QRegularExpression fahrenheit(uR"((-?\d+(?:[.,](\d+))?) (?:\\'b0|\x{B0})F)"_s);
+    QStringList texts;
+    for (const QRegularExpressionMatch& match :
+         fahrenheit.globalMatch(QString::fromLatin1(bytes))) {
+        QVERIFY2(match.capturedLength(2) <= 2, qPrintable(match.captured(0)));
+        texts << match.captured(1);
+    }
+    QCOMPARE(texts.size(), 181);
+    QCOMPARE(texts[5095 - 4950], local(u"-0.62"_s));
+    QCOMPARE(texts[5041 - 4950], local(u"0.01"_s));
 }
 
 void TestListingCommands::noPairSelectedIsRefused()

@@ -119,10 +119,12 @@ void TestListingRows::conversionRows_data()
                                   << u"1000 Litres = 1763,68 LbS"_s;
     QTest::newRow("mass 1") << qint64(1) << u"Lb"_s << u"Kg"_s << mass.toMetric << mass.toImperial
                             << u"1 Lb = 0,454 Kg"_s << u"1 Kg = 2,205 Lb"_s;
-    QTest::newRow("square foot") << qint64(10) << u"sq.ft"_s << u"m2"_s << 0.092903 << 10.0764
-                                 << u"10 sq.ft = 0,929 m2"_s << u"10 m2 = 100,764 sq.ft"_s;
-    QTest::newRow("speed") << qint64(100) << u"MPH"_s << u"KmH"_s << 1.852 << 0.5399568
-                           << u"100 MPH = 185,2 KmH"_s << u"100 KmH = 53,996 MPH"_s;
+    QTest::newRow("square foot") << qint64(10) << u"sq.ft"_s << u"m2"_s << 0.092903 << 10.764
+                                 << u"10 sq.ft = 0,929 m2"_s << u"10 m2 = 107,64 sq.ft"_s;
+    QTest::newRow("cubic foot") << qint64(10) << u"cu.ft"_s << u"m3"_s << 0.0283 << 35.314
+                                << u"10 cu.ft = 0,283 m3"_s << u"10 m3 = 353,14 cu.ft"_s;
+    QTest::newRow("speed") << qint64(100) << u"MPH"_s << u"KmH"_s << 1.609344 << 0.6213712
+                           << u"100 MPH = 160,934 KmH"_s << u"100 KmH = 62,137 MPH"_s;
     QTest::newRow("negative n") << qint64(-3) << u"inch"_s << u"mm"_s << 25.4 << 0.03937
                                 << u"-3 inch = -76,2 mm"_s << u"-3 mm = -0,118 inch"_s;
 }

@@ -61,9 +61,9 @@ void TestCatalogue::factors_data()
         {0, 1, 0.3048, u" m", 3.2808, u" ft"},
         {0, 2, 1.852, u" km", 0.54, u" NM"},
         {1, 0, 6.4516, u" cm2", 0.155, u" sq.in"},
-        {1, 1, 0.092903, u" m2", 10.0764, u" sq.ft"},
+        {1, 1, 0.092903, u" m2", 10.764, u" sq.ft"},
         {2, 0, 16.387, u" cm3", 0.061, u" cu.in"},
-        {2, 1, 0.0283, u" m3", 35314, u" cu.ft"},
+        {2, 1, 0.0283, u" m3", 35.314, u" cu.ft"},
         {3, 0, 0.47, u" l", 2.11, u" US pint"},
         {3, 1, 3.78, u" l", 0.26, u" US gal"},
         {4, 0, 0.4536, u" kg", 2.2046, u" lb"},
@@ -72,7 +72,7 @@ void TestCatalogue::factors_data()
         {6, 1, 0.0113, u" m.daN", 88.51, u" in.lbf"},
         {7, 0, 0.06895, u" bar", 14.5, u" psi"},
         {9, 0, 28.333, u" l/mn", 0.035295, u" cu.ft/min"},
-        {11, 0, 1.852, u" KmH", 0.5399568, u" MPH"},
+        {11, 0, 1.609344, u" KmH", 0.6213712, u" MPH"},
     };
     for (const auto& r : rows)
         QTest::addRow("%d/%d", r.category, r.pair)

@@ -32,6 +32,8 @@ private slots:
     void pairPick_data();
     void pairPick();
     void pairPickOnTheSamePairResetsTheFields();
+    void pairChosenInTheBoxIsSetUp_data();
+    void pairChosenInTheBoxIsSetUp();
     void conversions_data();
     void conversions();
     void massLabelsDependOnTheRoute();
@@ -77,7 +79,7 @@ void TestCategories::listPickSetsUpPairZero_data()
     QTest::newRow("kerosene") << 10 << QStringList{u"Litres <>  Lbs"_s} << u"LbS"_s << u"Litres"_s
                               << u"1litre = 1,76368 Lbs    1Lb = 0.56699 litre       à 15°c  "_s;
     QTest::newRow("speed") << 11 << QStringList{u"MPH <>  KmH"_s} << u"MPH"_s << u"KmH"_s
-                           << u"1MPH = 1,852Km/h   1Km/h = 0.539953 MPH  "_s;
+                           << u"1MPH = 1,609Km/h   1Km/h = 0.621371 MPH  "_s;
 }
 
 void TestCategories::listPickSetsUpPairZero()
@@ -114,8 +116,10 @@ void TestCategories::pairPick_data()
         << 0 << 2 << u"NM"_s << u"Km"_s << u"1 NM=1,852Km  1Km=0,54 NM"_s;
     QTest::newRow("cubic inches as lines")
         << 2 << 0 << u"cu.in"_s << u"cm3"_s << u"1cm3=0,061cu.in\n1cu.in=16,387 cm3 "_s;
+    QTest::newRow("square feet") << 1 << 1 << u"sq.ft"_s << u"m2"_s
+                                 << u"1sq.foot=0,092903 m2  1m2=10,764 sq.feet"_s;
     QTest::newRow("cubic feet") << 2 << 1 << u"cu.ft"_s << u"m3"_s
-                                << u"1cu.ft=0,0283 m3 \n1m3=35 314 cu.ft "_s;
+                                << u"1cu.ft=0,0283 m3 \n1m3=35,314 cu.ft "_s;
     QTest::newRow("gallons") << 3 << 1 << u"US gal"_s << u"litre"_s
                              << u"1 US gallon=3,78l    1l=0,26US gallon"_s;
     QTest::newRow("inch pounds") << 6 << 1 << u"in.lbf"_s << u"m.daN"_s
@@ -148,6 +152,44 @@ void TestCategories::pairPickOnTheSamePairResetsTheFields()
     QCOMPARE(m_main->LabelSaisieAnglo->text(), u"Lb"_s);
 }
 
+void TestCategories::pairChosenInTheBoxIsSetUp_data()
+{
+    QTest::addColumn<int>("key");
+    // Regression: the pair box moved to a pair without its set-up, so the conversion gave
+    // feet beside the label "mm" and the reference text of the inch.
+    QTest::newRow("caption typed, Enter") << int(Qt::Key_Return);
+    QTest::newRow("caption typed, Tab") << int(Qt::Key_Tab);
+    QTest::newRow("Down in the box") << int(Qt::Key_Down);
+}
+
+void TestCategories::pairChosenInTheBoxIsSetUp()
+{
+    QFETCH(int, key);
+    pick(m_main->ComboBoxUniteDe, 0);
+    // Active again after the drop-down, as under a window manager: leaving the box with
+    // Tab needs the focus events.
+    m_main->activateWindow();
+    QTRY_VERIFY(m_main->isActiveWindow());
+    QTest::keyClicks(m_entry->EditMetrique, u"7"_s);
+    QTest::mouseClick(m_main->ComboBoxConverse->lineEdit(), Qt::LeftButton);
+    QWidget* box = m_main->focusWidget();
+    QCOMPARE(box, m_main->ComboBoxConverse);
+    if (key != Qt::Key_Down) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, u" ft  <> m"_s);
+    }
+    QTest::keyClick(box, Qt::Key(key));
+    QTRY_COMPARE(m_main->LabelSaisieAnglo->text(), u"ft"_s);
+    QCOMPARE(m_main->ComboBoxConverse->currentText(), u" ft  <> m"_s);
+    QCOMPARE(m_main->LabelsaisieMet->text(), u"m"_s);
+    QCOMPARE(m_main->Memo1->toPlainText(), u"1 ft=0,3048 m  1m=3,2808 ft"_s);
+    QCOMPARE(m_entry->EditAnglo->text(), QString());
+    QCOMPARE(m_entry->LabelFenetreEdition->text(), u"bas"_s);
+    QCOMPARE(m_main->focusWidget(), m_entry->EditMetrique);
+    QTest::keyClicks(m_entry->EditMetrique, u"1"_s);
+    QCOMPARE(m_entry->EditAnglo->text(), local(u"3.2808 ft"_s));
+}
+
 void TestCategories::conversions_data()
 {
     QTest::addColumn<int>("category");
@@ -155,10 +197,10 @@ void TestCategories::conversions_data()
     QTest::addColumn<bool>("fromTop");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("result");
-    QTest::newRow("volumes m3 to cu.ft") << 2 << 1 << false << u"1"_s << u"35314 cu.ft"_s;
-    QTest::newRow("area m2 to sq.ft") << 1 << 1 << false << u"1"_s << u"10.0764 sq.ft"_s;
-    QTest::newRow("speed MPH to KmH") << 11 << 0 << true << u"100"_s << u"185.2 KmH"_s;
-    QTest::newRow("speed KmH to MPH") << 11 << 0 << false << u"100"_s << u"53.9957 MPH"_s;
+    QTest::newRow("volumes m3 to cu.ft") << 2 << 1 << false << u"1"_s << u"35.314 cu.ft"_s;
+    QTest::newRow("area m2 to sq.ft") << 1 << 1 << false << u"1"_s << u"10.764 sq.ft"_s;
+    QTest::newRow("speed MPH to KmH") << 11 << 0 << true << u"100"_s << u"160.9344 KmH"_s;
+    QTest::newRow("speed KmH to MPH") << 11 << 0 << false << u"100"_s << u"62.1371 MPH"_s;
     QTest::newRow("kerosene litres to pounds") << 10 << 0 << false << u"1"_s << u"1.7637 lbs"_s;
     QTest::newRow("kerosene pounds to litres") << 10 << 0 << true << u"1"_s << u"0.567 l"_s;
     QTest::newRow("flow") << 9 << 0 << true << u"2"_s << u"56.666 l/mn"_s;

@@ -89,7 +89,7 @@ private slots:
     void clickingAFieldMakesItTheSource();
     void resultWithSuffixKeepsTheConvention();
     void keypadErrorsReachTheErrorBox();
-    void roundingOverflowOnTypingIsAbsorbed();
+    void roundingOverflowPastTwelveCharacters();
     void memoEscapeMakesTheTopTheSource();
     void inchToMillimetreRounding();
     void textPutInWithoutAKeyConverts_data();
@@ -380,24 +380,33 @@ void TestValueEntry::keypadErrorsReachTheErrorBox()
     QVERIFY(m_entry->ToolButtonPA->isEnabled());
 }
 
-void TestValueEntry::roundingOverflowOnTypingIsAbsorbed()
+void TestValueEntry::roundingOverflowPastTwelveCharacters()
 {
-    // Volumes, pair m3 <> cu.ft, from the bottom field: 35314 cu.ft per m3.
+    // Volumes, pair m3 <> cu.ft, from the bottom field: 35.314 cu.ft per m3. Twelve typed
+    // characters stay inside the rounding's 64-bit range; keypad digits lengthen the field
+    // past them, and 2e14 m3 leaves it.
     pick(m_main->ComboBoxUniteDe, 2);
     pick(m_main->ComboBoxConverse, 1);
     QTest::keyClicks(m_entry->EditMetrique, u"1"_s);
-    QCOMPARE(m_entry->EditAnglo->text(), u"35314 cu.ft"_s);
-    QTest::keyClicks(m_entry->EditMetrique, u"0000000000"_s);
-    QCOMPARE(m_entry->EditMetrique->text(), u"10000000000"_s);
-    QCOMPARE(m_entry->EditAnglo->text(), u"353140000000000 cu.ft"_s);
-    QTest::keyClicks(m_entry->EditMetrique, u"0"_s); // 1e11 m3: past the 64-bit range
-    QCOMPARE(m_entry->EditAnglo->text(), u"353140000000000 cu.ft"_s);
-    QVERIFY(m_run->platform.errors.isEmpty());
-    QCOMPARE(m_entry->Labelformatdecimal->text(), QString(sep()));
-    // The same overflow from the keypad reaches the error box.
+    QCOMPARE(m_entry->EditAnglo->text(), local(u"35.314 cu.ft"_s));
+    QTest::keyClick(m_entry->EditMetrique, Qt::Key_Backspace);
+    QTest::keyClicks(m_entry->EditMetrique, u"2000000000000"_s); // the thirteenth is refused
+    QCOMPARE(m_entry->EditMetrique->text(), u"200000000000"_s);
+    QCOMPARE(m_entry->EditAnglo->text(), u"7062800000000 cu.ft"_s);
     QTest::mouseClick(m_entry->digitButtons[0], Qt::LeftButton);
+    QTest::mouseClick(m_entry->digitButtons[0], Qt::LeftButton);
+    QCOMPARE(m_entry->EditAnglo->text(), u"706280000000000 cu.ft"_s);
+    QVERIFY(m_run->platform.errors.isEmpty());
+    // 2e14 m3 from the keypad reaches the error box; the target field keeps its text.
+    QTest::mouseClick(m_entry->digitButtons[0], Qt::LeftButton);
+    QCOMPARE(m_entry->EditMetrique->text(), u"200000000000000"_s);
     QCOMPARE(m_run->platform.errors, QStringList{u"Opération en virgule flottante incorrecte"_s});
-    QCOMPARE(m_entry->EditAnglo->text(), u"353140000000000 cu.ft"_s);
+    QCOMPARE(m_entry->EditAnglo->text(), u"706280000000000 cu.ft"_s);
+    // The same overflow at a key release is absorbed without a word.
+    QTest::keyClick(m_entry->EditMetrique, Qt::Key_End);
+    QCOMPARE(m_run->platform.errors.size(), 1);
+    QCOMPARE(m_entry->EditAnglo->text(), u"706280000000000 cu.ft"_s);
+    QCOMPARE(m_entry->Labelformatdecimal->text(), QString(sep()));
 }
 
 void TestValueEntry::memoEscapeMakesTheTopTheSource()
