@@ -58,6 +58,7 @@ public:
     QDate today() const override { return QDate(2011, 2, 4); }
     void showError(QWidget*, const QString& message) override { errors << message; }
     void showMessage(QWidget*, const QString&, const QString&) override {}
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return true; }
 
     QString folder;
     QStringList errors;

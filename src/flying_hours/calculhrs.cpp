@@ -6,6 +6,7 @@
 #include "flying_hours/hrsdlg.h"
 #include "flying_hours/ledger.h"
 #include "platform/guard.h"
+#include "platform/platform.h"
 #include "platform/windowkit.h"
 #include "widgets/shape.h"
 
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace mirandel {
 
@@ -256,6 +258,35 @@ void Tfrmcalculhrs::OKButtonClick()
     close();
 }
 
+void Tfrmcalculhrs::closeEvent(QCloseEvent* event)
+{
+    // EXIT, Escape in a field and the window manager all close through here; closing
+    // empties the ledger, so the user is asked first when it holds anything.
+    if (isVisible() && (m_asking || !mayDiscardLedger())) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+bool Tfrmcalculhrs::mayDiscardLedger()
+{
+    // The fields are the selected row as the user sees it, stored or not yet.
+    QList<ledger::Row> rows = m_columns->rows();
+    const int row = m_columns->selected();
+    if (row >= 0 && row < rows.size()) {
+        rows[row].hours = EditHrs->text();
+        rows[row].minutes = Editmn1->text();
+        rows[row].landings = Editatt->text();
+    }
+    if (ledger::holdsNothing(rows))
+        return true;
+    const QScopedValueRollback asking(m_asking, true);
+    return m_program.platform().askYesNo(
+        this, u"Calcul Hrs de vol"_s,
+        u"Les heures de vol saisies seront effacées. Fermer quand même ?"_s);
+}
+
 void Tfrmcalculhrs::done(int result)
 {
     FormClose();
@@ -272,6 +303,11 @@ void Tfrmcalculhrs::FormClose()
     LABELVOL->setText(ledger::vfr());
     m_entry->setFields(u"000000"_s, u"00"_s, u"000000"_s);
     Labeltotal->setText(ledger::initialTotalText());
+    // No figure of the discarded ledger stays on screen or goes into the next report.
+    VFR->setText(ledger::vfr());
+    IFR->setText(ledger::ifr());
+    NUIT->setText(ledger::night());
+    m_program.hrsDlg().clearFigures();
     m_entry->releaseButtons();
     m_activationPending = false;
 }

@@ -12,7 +12,9 @@
 //        StaticTextmoyenne on TfrmhrsatDlg (hrsdlg.h)
 //
 // Row operations (selection, add, delete, category) are in ledgerrows.cpp. Closing the
-// window, whatever closed it, resets the ledger to a single zero row.
+// window, whatever closed it, resets the ledger to a single zero row, its total and
+// subtotal lines and the report dialog's figures to their start texts; a ledger that holds
+// anything more is closed only when the user answers "Oui" to the question box.
 
 #include "flying_hours/ledgercolumns.h"
 
@@ -87,6 +89,7 @@ public slots:
     void done(int result) override;
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -102,11 +105,15 @@ private:
     void turnOnCategory(const QString& category);
     void categoryAction(const QString& category);
     void add(const QString& sign);
+    // True when closing may discard the ledger: it holds nothing, or the user said so.
+    bool mayDiscardLedger();
 
     Program& m_program;
     std::unique_ptr<TLedgerColumns> m_columns;
     THoursEntry* m_entry = nullptr;
     bool m_activationPending = false;
+    // Set while the question box is open: a second close waits for its answer.
+    bool m_asking = false;
 };
 
 } // namespace mirandel

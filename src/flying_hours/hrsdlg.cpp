@@ -56,10 +56,10 @@ TfrmhrsatDlg::TfrmhrsatDlg(Program& program, QWidget* parent) : QDialog(parent),
         place<QLabel>(this, u"LabelTitle"_s, {80, 4, 220, 16}, u"Preview /printing flying hours"_s);
     title->setFont(windowkit::arial(9, true));
     place<QLabel>(this, u"LabelTotal"_s, {55, 30, 33, 14}, u"Total :"_s);
-    Labeltotal2 = place<QLabel>(this, u"Labeltotal2"_s, {88, 28, 211, 18}, u"00 hrs 00mn  "_s);
+    Labeltotal2 = place<QLabel>(this, u"Labeltotal2"_s, {88, 28, 211, 18}, startFigureText());
     place<QLabel>(this, u"LabelAverage"_s, {8, 48, 108, 14}, u"Average value(days) : "_s);
     StaticTextmoyenne =
-        place<QLabel>(this, u"StaticTextmoyenne"_s, {116, 48, 187, 17}, u"00 hrs 00mn  "_s);
+        place<QLabel>(this, u"StaticTextmoyenne"_s, {116, 48, 187, 17}, startFigureText());
     place<QLabel>(this, u"LabelSince"_s, {21, 65, 145, 14}, u"Flying hours since"_s);
     StaticTextnjour = place<QLabel>(this, u"StaticTextnjour"_s, {168, 65, 39, 14}, u"0"_s);
     place<QLabel>(this, u"LabelDays"_s, {211, 65, 40, 14}, u"Days"_s);
@@ -90,6 +90,21 @@ TfrmhrsatDlg::TfrmhrsatDlg(Program& program, QWidget* parent) : QDialog(parent),
     setTabOrder(CancelBtn, RadioButton1);
 
     FormCreate();
+    // Connected once the dates are set: the calculator is not ready for a recomputation
+    // while the windows are being created.
+    for (QDateEdit* picker : {DateTimePickerdebut, DateTimePickerfin})
+        connect(picker, &QDateEdit::dateChanged, this, &TfrmhrsatDlg::DateTimePickerdebutCloseUp);
+}
+
+QString TfrmhrsatDlg::startFigureText()
+{
+    return u"00 hrs 00mn  "_s;
+}
+
+void TfrmhrsatDlg::clearFigures()
+{
+    Labeltotal2->setText(startFigureText());
+    StaticTextmoyenne->setText(startFigureText());
 }
 
 void TfrmhrsatDlg::buildEntryPanel()

@@ -5,7 +5,8 @@
 // formatelist writes Labeltotal2 and StaticTextmoyenne from StaticTextnjour's day count,
 // shown or not.
 //
-//   calendar of a date picker closes -> StaticTextnjour := end - start -> formatelist
+//   either date changes (calendar, typing, arrows) -> StaticTextnjour := end - start
+//     -> formatelist
 //   "OK" -> page headings of QuickRepTableau1 -> Empty, Clear -> hoursreport::write
 //        -> Save rich text "hrsvol.rtf" -> preview on the page or open with the shell
 //        -> close (hrsdlgreport.cpp)
@@ -35,7 +36,13 @@ public:
     // The day count of a report period from `start` to `end` (not counting both ends).
     static qint64 dayCount(const QDate& start, const QDate& end);
 
-    // The calendar of either date picker has closed.
+    // The total and the average as they read before any recomputation: "00 hrs 00mn  ".
+    static QString startFigureText();
+    // Gives Labeltotal2 and StaticTextmoyenne their start texts (the calculator's reset).
+    void clearFigures();
+
+    // Either date has changed, by its calendar, a typed date or the arrow keys: the day
+    // count follows and the calculator recomputes the average.
     void DateTimePickerdebutCloseUp();
     // "OK": writes, saves and previews or opens the report, then closes; an error leaves
     // the dialog open.

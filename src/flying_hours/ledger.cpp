@@ -3,6 +3,7 @@
 #include "common/error.h"
 #include "common/numbertext.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace mirandel::ledger {
@@ -33,6 +34,20 @@ qint64 checkedMul(qint64 a, qint64 b)
     if (__builtin_mul_overflow(a, b, &product))
         throw MirandelError::invalidFloatOperation();
     return product;
+}
+
+// Moves every whole hour of the minutes into the hours, rounding down, so that the minutes
+// lie between 0 and 59 and the hours carry the sign: -75 minutes are -2 hours 45 minutes.
+void carryWholeHours(Total& total)
+{
+    qint64 carried = total.minutes / 60;
+    qint64 left = total.minutes % 60;
+    if (left < 0) {
+        left += 60;
+        --carried;
+    }
+    total.hours = checkedAdd(total.hours, carried);
+    total.minutes = left;
 }
 
 QString numbers(const Total& total, const QString& beforeLandings)
@@ -113,18 +128,12 @@ void accumulate(Total& total, const QString& sign, qint64 hours, qint64 minutes,
 {
     if (sign == plus()) {
         total.minutes = checkedAdd(total.minutes, minutes);
-        if (total.minutes > 59) {
-            total.minutes -= 60;
-            total.hours = checkedAdd(total.hours, 1);
-        }
+        carryWholeHours(total);
         total.hours = checkedAdd(total.hours, hours);
         total.landings = checkedAdd(total.landings, landings);
     } else if (sign == minus()) {
         total.minutes = checkedSub(total.minutes, minutes);
-        if (total.minutes < 0) {
-            total.minutes += 60;
-            total.hours = checkedSub(total.hours, 1);
-        }
+        carryWholeHours(total);
         total.landings = checkedSub(total.landings, landings);
         total.hours = checkedSub(total.hours, hours);
     }
@@ -146,6 +155,17 @@ Totals totals(const QList<Row>& rows)
             accumulate(result.night, row.sign, hours, minutes, landings);
     }
     return result;
+}
+
+bool holdsNothing(const QList<Row>& rows)
+{
+    const auto zero = [](const QString& text) {
+        return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'0'; });
+    };
+    if (rows.size() != 1)
+        return rows.isEmpty();
+    const Row& row = rows.front();
+    return zero(row.hours) && zero(row.minutes) && zero(row.landings);
 }
 
 QString totalText(const Total& total)

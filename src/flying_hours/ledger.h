@@ -5,7 +5,8 @@
 // plain functions over the rows' texts, recomputed from scratch at each call:
 //
 //   row texts -> displayLine (zero-filled, "Hrs", the category)
-//   all rows  -> totals (grand total + VFR/IFR/NIGHT, minutes carried once per row)
+//   all rows  -> totals (grand total + VFR/IFR/NIGHT, every whole hour of the minutes
+//                carried into the hours: minutes 0 to 59, the hours carrying the sign)
 //             -> totalText / vfrText / ifrText / nightText
 //   grand total + day count -> average -> averageText
 //
@@ -86,13 +87,19 @@ QString initialTotalText();
 // Throws MirandelError::notAnInteger.
 qint64 count(const QString& text);
 
-// Adds (sign "+") or takes off (sign "-") one row's values, carrying the minutes into the
-// hours once. Another sign changes nothing. Throws MirandelError::invalidFloatOperation
-// when a sum leaves the 64-bit range.
+// Adds (sign "+") or takes off (sign "-") one row's values, then carries every whole hour
+// of the minutes into the hours (a row of 75 minutes is 1 hour 15 minutes), so the minutes
+// end between 0 and 59. Another sign changes nothing. Throws
+// MirandelError::invalidFloatOperation when a sum leaves the 64-bit range.
 void accumulate(Total& total, const QString& sign, qint64 hours, qint64 minutes, qint64 landings);
 
 // The grand total and the three category subtotals of all rows, first to last.
 Totals totals(const QList<Row>& rows);
+
+// True when the ledger holds nothing a user would lose: a single row whose hours, minutes
+// and landings are zero or empty, whatever its sign and category. Any other text counts
+// as something held (it is not parsed).
+bool holdsNothing(const QList<Row>& rows);
 
 // "12 hrs 5 mn 3 lndg"
 QString totalText(const Total& total);

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QUrl>
@@ -111,10 +112,13 @@ QChar DesktopPlatform::decimalSeparator() const
 
 QChar DesktopPlatform::dateSeparator() const
 {
-    // The first character of the short date format that is not part of a field.
+    // The first visible character of the short date format that is not part of a field:
+    // blanks, quotes and the invisible direction marks some formats hold (ar_EG writes
+    // "d\u200F/M\u200F/yyyy") are passed over.
     const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
     for (QChar c : format)
-        if (!c.isLetter() && c != u' ')
+        if (!c.isLetterOrNumber() && !c.isSpace() && c != u'\'' && c.isPrint() &&
+            c.category() != QChar::Other_Format)
             return c;
     return u'/';
 }
@@ -139,6 +143,18 @@ void DesktopPlatform::showMessage(QWidget* parent, const QString& title, const Q
                                                    : QApplication::activeWindow();
     QMessageBox box(QMessageBox::Information, title, message, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool DesktopPlatform::askYesNo(QWidget* parent, const QString& title, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setObjectName(QStringLiteral("QuestionBox"));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 namespace programfiles {

@@ -29,6 +29,7 @@ public:
     QDate today() const override;
     void showError(QWidget* parent, const QString& message) override;
     void showMessage(QWidget* parent, const QString& title, const QString& message) override;
+    bool askYesNo(QWidget* parent, const QString& title, const QString& question) override;
 
 private:
     // The desktop's openers still running, whose answer is awaited.

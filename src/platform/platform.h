@@ -46,6 +46,9 @@ public:
     // An information box with a title, the message and an OK button; without a parent it
     // stands over the active window.
     virtual void showMessage(QWidget* parent, const QString& title, const QString& message) = 0;
+    // A question box with a title, the question and the buttons "Oui" and "Non", "Non" the
+    // default and the answer of Escape. True when the user answers "Oui".
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& question) = 0;
 };
 
 } // namespace mirandel

@@ -7,6 +7,7 @@
 #include "common/error.h"
 #include "common/numbertext.h"
 #include "flying_hours/calculhrs.h"
+#include "flying_hours/hrsdlg.h"
 #include "flying_hours/ledger.h"
 #include "widgets/closeupcombo.h"
 #include "widgets/gauge.h"
@@ -20,6 +21,7 @@
 #include "workbench/valueentry.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -188,17 +190,25 @@ QString SoakDriver::ledgerFault() const
     } catch (const MirandelError& error) {
         return u"the ledger holds a number that does not read: "_s + error.message();
     }
-    // The totals follow every change; only the reset ledger shows the initial text. A
-    // total shows minutes carried into the hours once per row, so a row of zeros added
-    // since the last recomputation may change how it is written but not its value:
-    // the values are compared, in minutes and landings.
+    // The totals follow every change, in minutes and landings; only the reset ledger shows
+    // the start texts, on the report dialog too.
+    const TfrmhrsatDlg& report = m_run.program->hrsDlg();
     const QString total = calculator.Labeltotal->text();
     if (total == ledger::initialTotalText()) {
         if (!(totals.all == ledger::Total{}))
             return u"the total still reads \""_s + total + u"\" where \""_s +
                    ledger::totalText(totals.all) + u"\""_s;
+        const QStringList shown{calculator.VFR->text(), calculator.IFR->text(),
+                                calculator.NUIT->text(), report.StaticTextmoyenne->text()};
+        if (shown != QStringList{u"VFR"_s, u"IFR"_s, u"NIGHT"_s, u"00 hrs 00mn  "_s})
+            return u"beside the reset total the figures read "_s + shown.join(u", "_s);
         return {};
     }
+    // The day count follows the dates, however they were changed.
+    const auto days = report.DateTimePickerdebut->date().daysTo(report.DateTimePickerfin->date());
+    if (report.StaticTextnjour->text() != QString::number(days))
+        return u"the day count reads "_s + report.StaticTextnjour->text() + u" for dates "_s +
+               QString::number(days) + u" days apart"_s;
     const QList<std::pair<const QLabel*, ledger::Total>> labels{{calculator.Labeltotal, totals.all},
                                                                 {calculator.VFR, totals.vfr},
                                                                 {calculator.IFR, totals.ifr},

@@ -368,7 +368,7 @@ void TestCalculhrs::typingIsCutToTheFieldWidth()
         type(&calculator, u"987"_s);
         QCOMPARE(calculator.Editmn1->text(), u"98"_s);
         QCOMPARE(line(calculator, 0), u"+123456 Hrs 98 mn 000000 lndg   ==> VFR"_s);
-        // Minutes past 59 are taken as typed and carried once.
+        // Minutes past 59 are taken as typed; the total carries their whole hour.
         QCOMPARE(calculator.Labeltotal->text(), u"123457 hrs 38 mn 0 lndg"_s);
     }));
 }

@@ -5,6 +5,7 @@
 #include "calculatorfixture.h"
 
 #include "flying_hours/calculhrs.h"
+#include "flying_hours/hoursreport.h"
 #include "flying_hours/hrsdlg.h"
 #include "listings/Tableau.h"
 #include "listings/listingfile.h"
@@ -98,7 +99,9 @@ private slots:
     void escapeCloses_data();
     void escapeCloses();
     void calendarPickUpdatesDaysAndAverage();
-    void typedDateDoesNotUpdateTheDays();
+    void dateChangedWithoutTheCalendarUpdatesTheReport_data();
+    void dateChangedWithoutTheCalendarUpdatesTheReport();
+    void secondReportAfterReopeningAgreesWithItsRows();
     void previewWithDefaultEntries();
     void exportWritesTheHeadingAndOpensTheFile();
     void failedSaveKeepsTheDialogOpen();
@@ -261,15 +264,85 @@ void TestHrsDlg::calendarPickUpdatesDaysAndAverage()
     });
 }
 
-void TestHrsDlg::typedDateDoesNotUpdateTheDays()
+void TestHrsDlg::dateChangedWithoutTheCalendarUpdatesTheReport_data()
 {
+    // Keys into a picker whose day is selected ("v": the down arrow), the dates after them.
+    QTest::addColumn<QString>("picker");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<QDate>("end");
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("average");
+    const QDate start(2011, 1, 5);
+    const QDate end(2011, 2, 4);
+    QTest::newRow("typed start date kept the old day count")
+        << u"DateTimePickerdebut"_s << u"01012011"_s << QDate(2011, 1, 1) << end << u"34"_s
+        << u"0 hrs 26 mn 0 lndg"_s;
+    QTest::newRow("arrow down in the end date")
+        << u"DateTimePickerfin"_s << u"v"_s << start << QDate(2011, 2, 3) << u"29"_s
+        << u"0 hrs 31 mn 0 lndg"_s;
+    QTest::newRow("end typed before the start")
+        << u"DateTimePickerfin"_s << u"01012011"_s << start << QDate(2011, 1, 1) << u"-4"_s
+        << u"-3 hrs -45 mn 0 lndg"_s;
+}
+
+void TestHrsDlg::dateChangedWithoutTheCalendarUpdatesTheReport()
+{
+    QFETCH(QString, picker);
+    QFETCH(QString, keys);
+    QFETCH(QDate, start);
+    QFETCH(QDate, end);
+    QFETCH(QString, days);
+    QFETCH(QString, average);
     withReport(u"15"_s, [&](TfrmhrsatDlg& report) {
-        report.DateTimePickerdebut->setFocus();
-        press(&report, Qt::Key_Up);
-        QVERIFY(report.DateTimePickerdebut->date() != QDate(2011, 1, 5));
-        QCoreApplication::processEvents();
-        QCOMPARE(report.StaticTextnjour->text(), u"30"_s);
+        report.findChild<QWidget*>(picker)->setFocus();
+        if (keys == u"v"_s)
+            press(&report, Qt::Key_Down);
+        else
+            type(&report, keys);
+        QCOMPARE(report.DateTimePickerdebut->date(), start);
+        QCOMPARE(report.DateTimePickerfin->date(), end);
+        QCOMPARE(report.StaticTextnjour->text(), days);
+        QCOMPARE(report.StaticTextmoyenne->text(), average);
+        QTest::mouseClick(report.RadioButton2, Qt::LeftButton);
+        click(report.ButtonValide);
     });
+    // The exported totals line and period line agree with the dates.
+    const QChar sep = m_run->platform.dateSep;
+    const QStringList lines =
+        linesOf(rtf::read(listingfile::read(m_folder->path(), u"hrsvol.rtf"_s)));
+    QCOMPARE(lines.value(3),
+             u"Total flight hours : 15 hrs 0 mn 0 lndg    Average days : "_s + average);
+    QCOMPARE(lines.value(5), u" flight hours "_s + days + u" day  from "_s +
+                                 hoursreport::reportDate(start, sep) + u" to "_s +
+                                 hoursreport::reportDate(end, sep));
+}
+
+void TestHrsDlg::secondReportAfterReopeningAgreesWithItsRows()
+{
+    // Rows of 50 and 75 minutes (3 landings) exported; the calculator closed, reopened and
+    // its reset ledger exported: the second report used to carry the first one's subtotals
+    // and average beside a total of zero.
+    const QStringList reports[] = {
+        {u"Total flight hours : 2 hrs 5 mn 3 lndg    Average days : 0 hrs 4 mn 0 lndg"_s,
+         u"+000000 Hrs 50 mn 000000 lndg   ==> VFR"_s, u"+000000 Hrs 75 mn 000003 lndg   ==> VFR"_s,
+         QString(50, u'-'), u"VFR  : 2 hrs 5 mn 3 lndg"_s, u"IFR   : 0 hrs 0 mn 0lndg"_s,
+         u"Night : 0 hrs 0 mn 0 lndg"_s},
+        {u"Total flight hours : 000000 hrs 00 mn 000000 lndg    Average days : 00 hrs 00mn  "_s,
+         u"+ 000000 hrs 00 mn 000000 lndg   ==> VFR"_s, QString(50, u'-'), u"VFR"_s, u"IFR"_s,
+         u"NIGHT"_s}};
+    for (const auto& [keys, expected] :
+         {std::pair{u"0.50+.75\r3"_s, reports[0]}, std::pair{QString(), reports[1]}}) {
+        withReport(keys, [&](TfrmhrsatDlg& report) {
+            QTest::mouseClick(report.RadioButton2, Qt::LeftButton);
+            click(report.ButtonValide);
+        });
+        QStringList lines =
+            linesOf(rtf::read(listingfile::read(m_folder->path(), u"hrsvol.rtf"_s)));
+        lines.remove(4, 2); // the blank line and the period line
+        QCOMPARE(lines.mid(3), expected);
+    }
+    QCOMPARE(m_run->platform.questions.size(), 1);
 }
 
 void TestHrsDlg::previewWithDefaultEntries()
@@ -321,7 +394,12 @@ void TestHrsDlg::exportWritesTheHeadingAndOpensTheFile()
     const QString path = QDir(m_folder->path()).filePath(u"hrsvol.rtf"_s);
     QCOMPARE(m_run->platform.shellOpened, QStringList{path});
     const StyledText file = rtf::read(listingfile::read(m_folder->path(), u"hrsvol.rtf"_s));
+    // The regional date separator, one a reader sees: ar_EG's short date format puts an
+    // invisible right-to-left mark before its "/" (the period read "05‏01‏2011").
     const QChar sep = m_run->platform.dateSep;
+    QVERIFY(sep.isPrint() && !sep.isSpace() && sep.category() != QChar::Other_Format);
+    if (expectedSeparator() == QChar(0x066B))
+        QCOMPARE(sep, u'/');
     QCOMPARE(linesOf(file),
              (QStringList{
                  QString(22, u' ') + u"flight hours "_s, u"Pilote CDB : ABC       Aéronef : NC"_s,

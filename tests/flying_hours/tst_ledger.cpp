@@ -120,13 +120,19 @@ void TestLedger::totals_data()
     QTest::newRow("minus row borrows an hour")
         << QList<Row>{plusRow(u"0"_s, u"0"_s, u"0"_s), minusRow(u"2"_s, u"30"_s, u"1"_s)}
         << u"-3 hrs 30 mn -1 lndg"_s;
-    QTest::newRow("carry once per row")
+    QTest::newRow("minutes past 59 carried in full (read 1 hrs 65 mn)")
         << QList<Row>{plusRow(u"0"_s, u"50"_s, u"0"_s), plusRow(u"0"_s, u"75"_s, u"0"_s)}
-        << u"1 hrs 65 mn 0 lndg"_s;
-    QTest::newRow("carry once per row, next row carries again")
+        << u"2 hrs 5 mn 0 lndg"_s;
+    QTest::newRow("a zero row after them changes nothing")
         << QList<Row>{plusRow(u"0"_s, u"50"_s, u"0"_s), plusRow(u"0"_s, u"75"_s, u"0"_s),
                       plusRow(u"0"_s, u"0"_s, u"0"_s)}
         << u"2 hrs 5 mn 0 lndg"_s;
+    QTest::newRow("minus row of 75 minutes borrows two hours")
+        << QList<Row>{plusRow(u"0"_s, u"0"_s, u"0"_s), minusRow(u"0"_s, u"75"_s, u"0"_s)}
+        << u"-2 hrs 45 mn 0 lndg"_s;
+    QTest::newRow("two minus rows of 99 minutes")
+        << QList<Row>{minusRow(u""_s, u"99"_s, u""_s), minusRow(u"1"_s, u"99"_s, u"1"_s)}
+        << u"-5 hrs 42 mn -1 lndg"_s;
     QTest::newRow("empty fields count as zero")
         << QList<Row>{plusRow(u""_s, u""_s, u""_s), plusRow(u"3"_s, u""_s, u"2"_s)}
         << u"3 hrs 0 mn 2 lndg"_s;

@@ -9,12 +9,15 @@
 #include "flying_hours/hrsdlg.h"
 #include "workbench/convers.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace mirandel;
@@ -82,6 +85,22 @@ void threeRows(Tfrmcalculhrs& calculator)
 const QString vfrLine = u"+000001 Hrs 00 mn 000000 lndg   ==> VFR"_s;
 const QString ifrLine = u"+000002 Hrs 00 mn 000000 lndg   ==> IFR"_s;
 const QString nightLine = u"+000003 Hrs 00 mn 000000 lndg   ==> NIGHT"_s;
+
+// Runs `action` on the next message box that opens over `owner`, from a timer.
+void whenQuestionOpens(QWidget* owner, std::function<void(QMessageBox*)> action)
+{
+    auto* timer = new QTimer(owner);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(box);
+    });
+    timer->start();
+}
 
 } // namespace
 
@@ -362,54 +381,98 @@ void TestLedgerRows::categoryActionRewritesTheSelectedRow()
 
 void TestLedgerRows::closingResetsTheLedger_data()
 {
+    // The answer to the question: "" none asked, "yes" or "no" from the recording
+    // platform, Enter or Escape on the desktop's own box.
     QTest::addColumn<QString>("how");
-    QTest::newRow("EXIT") << u"EXIT"_s;
-    QTest::newRow("Escape in the hours") << u"EditHrs"_s;
-    QTest::newRow("Escape in the minutes") << u"Editmn1"_s;
-    QTest::newRow("Escape in the landings") << u"Editatt"_s;
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("answer");
+    const QString ledger = u"1+2\r15"_s;
+    QTest::newRow("EXIT asks, yes resets") << u"EXIT"_s << ledger << u"yes"_s;
+    QTest::newRow("Escape in the hours asks, yes resets") << u"EditHrs"_s << ledger << u"yes"_s;
+    QTest::newRow("Escape in the minutes asks, yes resets") << u"Editmn1"_s << ledger << u"yes"_s;
+    QTest::newRow("Escape in the landings asks, yes resets") << u"Editatt"_s << ledger << u"yes"_s;
+    QTest::newRow("EXIT wiped the entries, no keeps them") << u"EXIT"_s << ledger << u"no"_s;
+    QTest::newRow("Escape wiped the entries, no keeps them") << u"Editmn1"_s << ledger << u"no"_s;
+    QTest::newRow("landings only ask") << u"EditHrs"_s << u"\r\r3"_s << u"no"_s;
+    QTest::newRow("two zero rows ask") << u"EXIT"_s << u"+"_s << u"no"_s;
+    QTest::newRow("the zero row closes at once") << u"EditHrs"_s << QString() << QString();
+    QTest::newRow("typed zeros close at once") << u"EXIT"_s << u"00\r0"_s << QString();
+    QTest::newRow("desktop box, Enter is Non") << u"EditHrs"_s << ledger << u"Enter"_s;
+    QTest::newRow("desktop box, Escape is Non") << u"EXIT"_s << ledger << u"Escape"_s;
 }
 
 void TestLedgerRows::closingResetsTheLedger()
 {
     QFETCH(QString, how);
+    QFETCH(QString, keys);
+    QFETCH(QString, answer);
     Running run;
+    run.platform.answer = answer == u"yes"_s;
+    run.platform.desktopQuestions = answer == u"Enter"_s || answer == u"Escape"_s;
     Tfrmcalculhrs& calculator = run.program->calculhrs();
-    QVERIFY(withCalculator(run, [&how](Tfrmcalculhrs& calculator) {
-        type(&calculator, u"1+2"_s);
+    QStringList box;
+    whenQuestionOpens(&calculator, [&](QMessageBox* question) {
+        box << question->windowTitle() << question->text()
+            << question->button(QMessageBox::Yes)->text() << question->defaultButton()->text()
+            << question->escapeButton()->text();
+        run.platform.desktopQuestions = false;
+        QTest::keyClick(question, answer == u"Enter"_s ? Qt::Key_Return : Qt::Key_Escape);
+    });
+    QVERIFY(withCalculator(run, [&](Tfrmcalculhrs& calculator) {
+        type(&calculator, keys);
         click(calculator.RadioButtonifr);
-        type(&calculator, u"\r15"_s);
-        if (how == u"EXIT") {
+        QWidget* focus =
+            how == u"EXIT"_s ? calculator.Button2 : calculator.findChild<QWidget*>(how);
+        focus->setFocus();
+        const QStringList before = lines(calculator) + fields(calculator) + totals(calculator);
+        const int row = selected(calculator);
+        if (how == u"EXIT"_s)
             click(calculator.Button2);
-        } else {
-            calculator.findChild<QLineEdit*>(how)->setFocus();
+        else
             press(&calculator, Qt::Key_Escape);
+        if (answer == u"yes"_s || answer.isEmpty()) {
+            QVERIFY(!calculator.isVisible());
+            return;
         }
-        QVERIFY(!calculator.isVisible());
+        // "Non" loses nothing: rows, selection, fields, totals and focus are as they were.
+        QVERIFY(calculator.isVisible());
+        QCOMPARE(lines(calculator) + fields(calculator) + totals(calculator), before);
+        QCOMPARE(selected(calculator), row);
+        QCOMPARE(calculator.focusWidget(), focus);
+        run.platform.answer = true;
+        click(calculator.Button2);
     }));
+    const QString title = u"Calcul Hrs de vol"_s;
+    const QString question = u"Les heures de vol saisies seront effacées. Fermer quand même ?"_s;
+    const qsizetype asked = answer.isEmpty() ? 0 : answer == u"yes"_s ? 1 : 2;
+    QCOMPARE(run.platform.questions, QStringList(asked, title + u'|' + question));
+    if (answer == u"Enter"_s || answer == u"Escape"_s)
+        QCOMPARE(box, (QStringList{title, question, u"&Oui"_s, u"&Non"_s, u"&Non"_s}));
     QVERIFY(!run.program->conversion().isMinimized());
     QCOMPARE(lines(calculator), (QStringList{u"+ 000000 hrs 00 mn 000000 lndg   ==> VFR"_s}));
     QCOMPARE(selected(calculator), -1);
     QCOMPARE(fields(calculator), (QStringList{u"000000"_s, u"00"_s, u"000000"_s}));
     QCOMPARE(calculator.LABELVOL->text(), u"VFR"_s);
     QVERIFY(calculator.RadioButtonvfr->isChecked());
-    // Turning VFR back on recomputed the selected row as VFR before the reset; the subtotal
-    // lines keep that text.
-    const QStringList subtotals = {u"VFR  : 3 hrs 15 mn 0 lndg"_s, u"IFR   : 0 hrs 0 mn 0lndg"_s,
-                                   u"Night : 0 hrs 0 mn 0 lndg"_s};
-    QCOMPARE(totals(calculator), QStringList{u"000000 hrs 00 mn 000000 lndg"_s} + subtotals);
-    QCOMPARE(run.program->hrsDlg().Labeltotal2->text(), u"3 hrs 15 mn 0 lndg"_s);
+    // No figure of the discarded ledger is left (the subtotals and the report dialog's
+    // total and average used to keep theirs until the next recomputation).
+    const QStringList startTexts = {u"000000 hrs 00 mn 000000 lndg"_s, u"VFR"_s, u"IFR"_s,
+                                    u"NIGHT"_s};
+    QCOMPARE(totals(calculator), startTexts);
+    QCOMPARE(run.program->hrsDlg().Labeltotal2->text(), u"00 hrs 00mn  "_s);
+    QCOMPARE(run.program->hrsDlg().StaticTextmoyenne->text(), u"00 hrs 00mn  "_s);
 
+    run.platform.answer = true;
     QVERIFY(withCalculator(
         run,
-        [&subtotals](Tfrmcalculhrs& calculator) {
+        [&startTexts](Tfrmcalculhrs& calculator) {
             QCOMPARE(lines(calculator),
                      (QStringList{u"+ 000000 hrs 00 mn 000000 lndg   ==> VFR"_s}));
             QCOMPARE(selected(calculator), 0);
             QCOMPARE(fields(calculator), (QStringList{u"0"_s, u"0"_s, u"0"_s}));
             QCOMPARE(calculator.focusWidget(), calculator.EditHrs);
             QVERIFY(calculator.RadioButtonvfr->isChecked());
-            QCOMPARE(totals(calculator),
-                     QStringList{u"000000 hrs 00 mn 000000 lndg"_s} + subtotals);
+            QCOMPARE(totals(calculator), startTexts);
             type(&calculator, u"1"_s);
             QCOMPARE(totals(calculator),
                      (QStringList{u"1 hrs 0 mn 0 lndg"_s, u"VFR  : 1 hrs 0 mn 0 lndg"_s,

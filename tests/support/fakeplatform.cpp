@@ -31,4 +31,12 @@ void FakePlatform::showMessage(QWidget*, const QString& title, const QString& me
     messages << title + QLatin1Char('|') + message;
 }
 
+bool FakePlatform::askYesNo(QWidget* parent, const QString& title, const QString& question)
+{
+    questions << title + QLatin1Char('|') + question;
+    if (desktopQuestions)
+        return DesktopPlatform().askYesNo(parent, title, question);
+    return answer;
+}
+
 } // namespace mirandel::test

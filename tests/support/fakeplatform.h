@@ -30,6 +30,9 @@ public:
     QDate today() const override { return date; }
     void showError(QWidget* parent, const QString& message) override;
     void showMessage(QWidget* parent, const QString& title, const QString& message) override;
+    // Records the question ("title|question") and gives `answer`; with `desktopQuestions`
+    // it shows the desktop's own box instead, for the test to answer from a timer.
+    bool askYesNo(QWidget* parent, const QString& title, const QString& question) override;
 
     QStringList shellOpened;
     bool shellFails = false; // no program opens what the shell is given
@@ -37,6 +40,9 @@ public:
     int beeps = 0;
     QStringList errors;
     QStringList messages;
+    QStringList questions;
+    bool answer = true;
+    bool desktopQuestions = false;
 
     QString folder;
     bool desktopFolder = false; // the folder the desktop platform finds at each call
