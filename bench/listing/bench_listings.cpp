@@ -53,7 +53,7 @@ namespace {
 class QuietPlatform final : public Platform
 {
 public:
-    void shellOpen(const QString&) override {}
+    void shellOpen(const QString&, std::function<void()> = {}) override {}
     void launchCalculator() override {}
     void beep() override {}
     QString programFolder() const override { return folder; }

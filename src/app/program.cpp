@@ -8,6 +8,7 @@
 #include "listings/pubfree.h"
 #include "platform/desktopplatform.h"
 #include "platform/windowkit.h"
+#include "widgets/singleline.h"
 #include "workbench/convers.h"
 #include "wrench/cleangl.h"
 
@@ -43,6 +44,7 @@ Program::Program(Platform* platform)
     m_calculhrs = new Tfrmcalculhrs(*this, owner);
     m_hrsDlg = new TfrmhrsatDlg(*this, owner);
     m_listings = std::make_unique<ListingGenerators>(*this);
+    singleline::keepFieldsOnOneLine(m_conversion.get());
 }
 
 Program::~Program() = default;
@@ -51,13 +53,18 @@ int Program::exec()
 {
     QEventLoop loop;
     QObject::connect(m_conversion.get(), &TFrmConversion::closed, &loop, &QEventLoop::quit);
+    showMainWindow();
+    if (!m_conversion->isVisible())
+        return 0;
+    return loop.exec();
+}
+
+void Program::showMainWindow()
+{
     m_conversion->show();
     windowkit::centreOnScreen(m_conversion.get());
     m_conversion->raise();
     m_conversion->activateWindow();
-    if (!m_conversion->isVisible())
-        return 0;
-    return loop.exec();
 }
 
 QString Program::homePage() const

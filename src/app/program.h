@@ -31,6 +31,8 @@ public:
 
     // Shows the main window and runs the event loop until it closes.
     int exec();
+    // Shows the main window centred on its screen, raised and activated.
+    void showMainWindow();
 
     Platform& platform() { return *m_platform; }
 

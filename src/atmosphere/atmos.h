@@ -15,6 +15,7 @@
 // position last from one opening to the next.
 
 #include "atmosphere/model.h"
+#include "widgets/keysheld.h"
 
 #include <QColor>
 #include <QDialog>
@@ -109,6 +110,8 @@ private:
 
     Program& m_program;
     bool m_placed = false;
+    // The range guard runs at a release whose press the edit received.
+    TKeysHeld m_keysHeld;
 };
 
 } // namespace mirandel

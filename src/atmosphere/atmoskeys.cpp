@@ -57,12 +57,17 @@ bool TFrmAtmosphere::eventFilter(QObject* watched, QEvent* event)
                 EditalttudepiedEnter();
         }
         return false;
+    case QEvent::FocusOut:
+        m_keysHeld.forget(watched);
+        return false;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
+        m_keysHeld.press(watched, key);
         return EditaltitudeKeyDown(key) || EditaltitudeKeyPress(key);
     }
     case QEvent::KeyRelease:
-        if (static_cast<QKeyEvent*>(event)->isAutoRepeat())
+        if (!m_keysHeld.release(watched, static_cast<QKeyEvent*>(event)) ||
+            static_cast<QKeyEvent*>(event)->isAutoRepeat())
             return false;
         guarded(m_program.platform(), this, [&] {
             if (watched == Editaltitude)

@@ -188,6 +188,7 @@ void TFrmAtmosphere::buildAltitudeColumn()
     Gaugealtitude->setProgress(15);
     Gaugealtitude->setForeColor(navy());
     Gaugealtitude->setBackColor(Qt::white);
+    Gaugealtitude->setAccessibleName(u"Altitude m"_s);
 }
 
 void TFrmAtmosphere::buildPressure()
@@ -204,6 +205,7 @@ void TFrmAtmosphere::buildPressure()
     Gaugepression->setProgress(1013);
     Gaugepression->setForeColor(blue());
     Gaugepression->setBackColor(Qt::white);
+    Gaugepression->setAccessibleName(u"Pressure hPa"_s);
     label(u"LabelPressionHaut"_s, {498, 34, 104, 16}, u"1050.41 hPa"_s);
     label(u"LabelPressionBas"_s, {498, 132, 104, 16}, u"147.47 hPa"_s);
 

@@ -25,7 +25,7 @@ void ExportBuffer::saveText(Platform& platform, const QString& fileName) const
 
 void ExportBuffer::saveText(const QString& folder, const QString& fileName) const
 {
-    listingfile::enterFolder(folder);
+    listingfile::enterFolder(folder, fileName);
     listingfile::write(folder, fileName, bytes());
 }
 

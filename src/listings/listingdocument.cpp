@@ -55,13 +55,19 @@ void ListingDocument::saveRichText(Platform& platform, const QString& fileName) 
 
 void ListingDocument::saveRichText(const QString& folder, const QString& fileName) const
 {
-    listingfile::enterFolder(folder);
+    listingfile::enterFolder(folder, fileName);
     listingfile::write(folder, fileName, rtf::write(m_content));
 }
 
 void ListingDocument::openWithShell(Platform& platform, const QString& fileName)
 {
-    platform.shellOpen(QDir(platform.programFolder()).filePath(fileName));
+    const QString folder = platform.programFolder();
+    platform.shellOpen(QDir(folder).filePath(fileName), [&platform, folder, fileName] {
+        platform.showMessage(nullptr, u"MIRANDEL"_s,
+                             u"Aucun programme n'a pu ouvrir le fichier exporté ["_s + fileName +
+                                 u"].\nIl se trouve dans le répertoire "_s +
+                                 QDir::toNativeSeparators(folder));
+    });
 }
 
 QStringList ListingDocument::lines() const

@@ -47,7 +47,8 @@ public:
     // a Rich Text Format file named `fileName`, replacing any file of that name.
     void saveRichText(Platform& platform, const QString& fileName) const;
     void saveRichText(const QString& folder, const QString& fileName) const;
-    // Asks the shell to open `fileName` of the program's folder; the answer is ignored.
+    // Asks the shell to open `fileName` of the program's folder. When no program opens it,
+    // an information box names the file and its folder.
     static void openWithShell(Platform& platform, const QString& fileName);
 
     const StyledText& content() const { return m_content; }

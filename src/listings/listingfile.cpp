@@ -7,19 +7,49 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 namespace mirandel::listingfile {
 
-void enterFolder(const QString& folder)
+namespace {
+
+// Why a folder that is not there cannot be entered: the reason its nearest existing parent
+// refuses a new folder (read-only, no permission), else that it does not exist. Nothing
+// is created to learn it.
+int missingFolderReason(const std::filesystem::path& folder)
 {
+    std::filesystem::path parent = folder;
     std::error_code error;
-    std::filesystem::current_path(std::filesystem::path(QFile::encodeName(folder).toStdString()),
-                                  error);
-    if (error)
-        throw MirandelError::ioError(error.value());
+    while (!parent.empty() && !std::filesystem::exists(parent, error))
+        parent = parent.has_relative_path() ? parent.parent_path() : std::filesystem::path();
+#ifndef Q_OS_WIN
+    if (!parent.empty() && ::access(parent.c_str(), W_OK | X_OK) != 0)
+        return errno;
+#endif
+    return ENOENT;
+}
+
+} // namespace
+
+void enterFolder(const QString& folder, const QString& fileName)
+{
+    if (folder.isEmpty())
+        throw MirandelError::cannotCreateFile(
+            fileName, QStringLiteral("Aucun dossier où l'écrire : le dossier du programme "
+                                     "n'accepte pas de fichier et HOME n'est pas défini."));
+    const std::filesystem::path path(QFile::encodeName(folder).toStdString());
+    std::error_code error;
+    std::filesystem::current_path(path, error);
+    if (!error)
+        return;
+    const int reason = error.value() == ENOENT ? missingFolderReason(path) : error.value();
+    throw MirandelError::cannotCreateFile(fileName, qt_error_string(reason));
 }
 
 void write(const QString& folder, const QString& fileName, const QByteArray& bytes)

@@ -9,8 +9,11 @@
 
 namespace mirandel::listingfile {
 
-// Makes `folder` the process's current directory; "Erreur E/S %d" when it cannot.
-void enterFolder(const QString& folder);
+// Makes `folder` the process's current directory. When it cannot, the file to be written
+// there cannot be created: 'Impossible de créer le fichier "%s". %s' with `fileName` and
+// the reason (for a missing folder, why it could not be made); an empty `folder` is no
+// folder at all.
+void enterFolder(const QString& folder, const QString& fileName);
 
 // Writes `bytes` as `fileName` in `folder`; 'Impossible de créer le fichier "%s". %s'
 // with the system's reason when the file cannot be created or replaced.

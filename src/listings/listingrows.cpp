@@ -4,6 +4,7 @@
 #include "common/error.h"
 #include "common/numbertext.h"
 #include "common/rounding.h"
+#include "listings/codepage1252.h"
 #include "listings/exportbuffer.h"
 #include "listings/listingdocument.h"
 #include "listings/tabcolumns.h"
@@ -246,13 +247,17 @@ void writeAtmosphere(ListingDocument& document, ExportBuffer& buffer, const Rang
     document.setTabStops(atmosphereStops());
     buffer.clear();
     buffer.addLine(atmosphereHeader());
+    // The exported file is in the Western European code page: a separator it cannot hold
+    // (U+066B) is written there as a point, never as "?". The document keeps the real one.
+    const QChar exported = cp1252::encode(separator.unicode()) ? separator : QChar(u'.');
     forEachRow(range, [&](qint64 h) {
         if (h < std::numeric_limits<qint32>::min() || h > std::numeric_limits<qint32>::max())
             throw MirandelError::invalidFloatOperation();
-        const AtmosphereFields row =
-            atmosphereFields(calculatmosphere(static_cast<qint32>(h)), separator);
+        const TAtmosphereValues values = calculatmosphere(static_cast<qint32>(h));
+        const AtmosphereFields row = atmosphereFields(values, separator);
         document.addLine(atmosphereDocumentLine(row));
-        buffer.addLine(atmosphereExportLine(row));
+        buffer.addLine(
+            atmosphereExportLine(exported == separator ? row : atmosphereFields(values, exported)));
     });
 }
 

@@ -93,8 +93,9 @@ AtmosphereFields atmosphereFields(const TAtmosphereValues& values, QChar separat
 // The tab-separated form (listing document) and the semicolon form (exported file).
 QString atmosphereDocumentLine(const AtmosphereFields& row);
 QString atmosphereExportLine(const AtmosphereFields& row);
-// Clears both and writes the header and the rows. Altitudes outside the 32-bit range
-// are an invalid floating-point operation.
+// Clears both and writes the header and the rows; the export text buffer takes a point
+// for a separator its code page cannot hold. Altitudes outside the 32-bit range are an
+// invalid floating-point operation.
 void writeAtmosphere(ListingDocument& document, ExportBuffer& buffer, const Range& range,
                      QChar separator);
 

@@ -4,6 +4,7 @@
 #include "common/numbertext.h"
 #include "common/rounding.h"
 #include "listings/generators.h"
+#include "listings/listingdocument.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgWidget>
+
+#include <limits>
 
 namespace mirandel {
 
@@ -289,7 +292,11 @@ std::optional<qint64> TPub::rowCount(qint64 from, qint64 to, qint64 step)
         return 1;
     if (step <= 0)
         return std::nullopt;
-    return (to - from) / step + 1;
+    constexpr qint64 largest = std::numeric_limits<qint64>::max();
+    qint64 span = 0;
+    if (__builtin_sub_overflow(to, from, &span) || span / step == largest)
+        return largest; // past any capacity
+    return span / step + 1;
 }
 
 void TPub::Button2Click()
@@ -330,7 +337,7 @@ void TPub::runListing()
         m_program.listings().conversion();
     }
     if (exportMode())
-        m_program.platform().shellOpen(QDir(folder).filePath(u"conversion.rtf"_s));
+        ListingDocument::openWithShell(m_program.platform(), u"conversion.rtf"_s);
 }
 
 } // namespace mirandel

@@ -44,7 +44,8 @@ public:
     bool exportMode() const;
 
     // Rows a listing from `from` to `to` by `step` writes: at least 1; nullopt when there is
-    // no end (a step that does not advance).
+    // no end (a step that does not advance); the largest count when To - From is past the
+    // 64-bit range.
     static std::optional<qint64> rowCount(qint64 from, qint64 to, qint64 step);
     static constexpr qint64 maximumRows = 3000;
 

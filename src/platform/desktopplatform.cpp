@@ -14,13 +14,52 @@
 
 namespace mirandel {
 
-void DesktopPlatform::shellOpen(const QString& target)
+DesktopPlatform::~DesktopPlatform()
+{
+    // An opener still running is left to finish on its own: stopping it could take the
+    // program it started down with it. Its answer no longer reaches anyone.
+    for (const QPointer<QProcess>& opener : std::as_const(m_openers))
+        if (opener)
+            opener->disconnect();
+}
+
+void DesktopPlatform::shellOpen(const QString& target, std::function<void()> failed)
 {
     if (target.isEmpty())
         return;
-    const QUrl url =
-        target.contains(QLatin1String("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
-    QDesktopServices::openUrl(url);
+    const bool isPage = target.contains(QLatin1String("://"));
+#ifndef Q_OS_WIN
+    // A file handed to xdg-open: its exit status tells whether a program took the file
+    // (QDesktopServices only says that xdg-open started).
+    const QString opener =
+        isPage || !failed ? QString() : QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+        auto* process = new QProcess;
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        process->setStandardInputFile(QProcess::nullDevice());
+        const auto answer = [process, failed](bool opened) {
+            process->deleteLater();
+            if (!opened)
+                failed();
+        };
+        QObject::connect(process, &QProcess::finished, process,
+                         [answer](int code, QProcess::ExitStatus status) {
+                             answer(status == QProcess::NormalExit && code == 0);
+                         });
+        QObject::connect(process, &QProcess::errorOccurred, process,
+                         [answer](QProcess::ProcessError error) {
+                             if (error == QProcess::FailedToStart)
+                                 answer(false);
+                         });
+        m_openers.removeAll(nullptr);
+        m_openers.append(process);
+        process->start(opener, {target});
+        return;
+    }
+#endif
+    const QUrl url = isPage ? QUrl(target) : QUrl::fromLocalFile(target);
+    if (!QDesktopServices::openUrl(url) && failed)
+        failed();
 }
 
 void DesktopPlatform::launchCalculator()
@@ -46,11 +85,16 @@ void DesktopPlatform::beep()
 
 QString DesktopPlatform::programFolder() const
 {
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty())
-        documents = QDir::homePath();
-    return programfiles::listingFolder(QCoreApplication::applicationDirPath(),
-                                       documents + QStringLiteral("/MIRANDEL"));
+#ifdef Q_OS_WIN
+    const QString home = QDir::homePath();
+#else
+    // Qt takes the filesystem root for the home of a user without HOME.
+    const QString home = qEnvironmentVariable("HOME");
+#endif
+    return programfiles::listingFolder(
+        QCoreApplication::applicationDirPath(),
+        programfiles::userFolder(
+            home, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
 }
 
 QString DesktopPlatform::userGuide() const
@@ -94,6 +138,9 @@ void DesktopPlatform::showError(QWidget* parent, const QString& message)
 
 void DesktopPlatform::showMessage(QWidget* parent, const QString& title, const QString& message)
 {
+    if (!parent)
+        parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                   : QApplication::activeWindow();
     QMessageBox box(QMessageBox::Information, title, message, QMessageBox::Ok, parent);
     box.exec();
 }
@@ -132,12 +179,22 @@ bool acceptsNewFiles(const QString& folder)
     return trial.open(); // removed again when `trial` goes
 }
 
+QString userFolder(const QString& home, const QString& documents)
+{
+    if (home.isEmpty() || !QDir::isAbsolutePath(home) || QDir(home).isRoot())
+        return {};
+    const QString under = documents.isEmpty() || QDir(documents).isRoot() ? home : documents;
+    return QDir::cleanPath(under + QStringLiteral("/MIRANDEL"));
+}
+
 QString listingFolder(const QString& programFolder, const QString& userFolder)
 {
     if (!isInstalled(programFolder) && acceptsNewFiles(programFolder))
         return programFolder;
-    // A folder that cannot be created shows up as the listing's own "cannot create" error.
-    QDir().mkpath(userFolder);
+    // A folder that cannot be created shows up as the listing's own "cannot create" error,
+    // with the reason.
+    if (!userFolder.isEmpty())
+        QDir().mkpath(userFolder);
     return userFolder;
 }
 

@@ -2,16 +2,24 @@
 
 #include "platform/platform.h"
 
+#include <QList>
+#include <QPointer>
+#include <QProcess>
 #include <QStringList>
 
 namespace mirandel {
 
-// The real desktop: QDesktopServices, QProcess, QApplication::beep, QMessageBox, QLocale,
-// QStandardPaths.
+// The real desktop: QDesktopServices and xdg-open, QProcess, QApplication::beep,
+// QMessageBox, QLocale, QStandardPaths.
 class DesktopPlatform final : public Platform
 {
 public:
-    void shellOpen(const QString& target) override;
+    DesktopPlatform() = default;
+    ~DesktopPlatform() override;
+    DesktopPlatform(const DesktopPlatform&) = delete;
+    DesktopPlatform& operator=(const DesktopPlatform&) = delete;
+
+    void shellOpen(const QString& target, std::function<void()> failed = {}) override;
     void launchCalculator() override;
     void beep() override;
     QString programFolder() const override;
@@ -22,6 +30,10 @@ public:
     void showError(QWidget* parent, const QString& message) override;
     void showMessage(QWidget* parent, const QString& title, const QString& message) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& question) override;
+
+private:
+    // The desktop's openers still running, whose answer is awaited.
+    QList<QPointer<QProcess>> m_openers;
 };
 
 // Where the program finds its things and puts the listings. An installed program is the
@@ -41,8 +53,14 @@ bool isInstalled(const QString& programFolder);
 // removed at once (permission bits alone say nothing for an administrator).
 bool acceptsNewFiles(const QString& folder);
 
+// The program's folder among the user's documents: <documents>/MIRANDEL (<home>/MIRANDEL
+// without a documents folder); empty for a user without a home (no HOME, or HOME at the
+// filesystem root), so that no folder is ever made at the root.
+QString userFolder(const QString& home, const QString& documents);
+
 // The folder listings are written into: `programFolder` when the program runs from a build
-// or portable folder that accepts new files, otherwise `userFolder`, created on demand.
+// or portable folder that accepts new files, otherwise `userFolder`, created on demand
+// (empty when the user has none).
 QString listingFolder(const QString& programFolder, const QString& userFolder);
 
 // The start page of the user guide: site/index.html beside the program, else in the

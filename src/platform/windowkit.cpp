@@ -26,9 +26,22 @@ void centreOnScreen(QWidget* window)
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    const QRect area = screen->availableGeometry();
     QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(area.center());
+    // A window larger than the area (a small screen, a large scale factor) keeps its
+    // top-left corner, title bar and menus in view.
+    if (frame.width() > area.width())
+        frame.moveLeft(area.left());
+    if (frame.height() > area.height())
+        frame.moveTop(area.top());
     window->move(frame.topLeft());
+}
+
+void resizeWithinScreen(QWidget* window, QSize wanted)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    window->resize(screen ? wanted.boundedTo(screen->availableGeometry().size()) : wanted);
 }
 
 void setBackground(QWidget* widget, const QColor& colour)

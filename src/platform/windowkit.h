@@ -26,8 +26,12 @@ enum class TitleButtons
 void setupFixedWindow(QWidget* window, const QString& caption, QSize clientSize,
                       TitleButtons buttons);
 
-// Centres a top-level window on the screen it is on (or the primary screen).
+// Centres a top-level window on the available area of the screen it is on (or the
+// primary screen); one larger than the area is aligned to its top-left corner instead.
 void centreOnScreen(QWidget* window);
+
+// Resizes a top-level window to `wanted`, cut down to the available area of its screen.
+void resizeWithinScreen(QWidget* window, QSize wanted);
 
 // Background fill of a widget (a field's base colour, a panel's window colour).
 void setBackground(QWidget* widget, const QColor& colour);

@@ -77,7 +77,8 @@ TPrintPreview::TPrintPreview(const TQuickRep& report, QDate date, Platform& plat
     }
     m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
     m_preview->setZoomFactor(1.0);
-    resize(900, 700);
+    // Maximized; where no window manager keeps that state, the size still fits the screen.
+    windowkit::resizeWithinScreen(this, {900, 700});
     setWindowState(Qt::WindowMaximized);
 }
 

@@ -1,5 +1,7 @@
 #include "widgets/gauge.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -7,8 +9,53 @@
 
 namespace mirandel {
 
+namespace {
+
+// What assistive technology learns of a gauge: a progress bar with its value and range,
+// as a screen reader reads them.
+class GaugeAccessible final : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit GaugeAccessible(TGauge* gauge) : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return QString::number(gauge()->progress());
+        return QAccessibleWidget::text(kind);
+    }
+
+    QVariant currentValue() const override { return gauge()->progress(); }
+    void setCurrentValue(const QVariant&) override {} // shown, not set, by the user
+    QVariant maximumValue() const override { return gauge()->maximum(); }
+    QVariant minimumValue() const override { return gauge()->minimum(); }
+    QVariant minimumStepSize() const override { return 0; }
+
+private:
+    TGauge* gauge() const { return static_cast<TGauge*>(widget()); }
+};
+
+QAccessibleInterface* gaugeInterface(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(TGauge::staticMetaObject.className()))
+        return nullptr;
+    auto* gauge = qobject_cast<TGauge*>(object);
+    return gauge ? new GaugeAccessible(gauge) : nullptr;
+}
+
+} // namespace
+
 TGauge::TGauge(QWidget* parent) : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(gaugeInterface), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
@@ -26,6 +73,10 @@ void TGauge::setProgress(int value)
         return;
     m_progress = held;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent change(this, held);
+        QAccessible::updateAccessibility(&change);
+    }
 }
 
 int TGauge::percent() const

@@ -3,7 +3,7 @@
 // A vertical bar gauge drawn as an instrument: the value is held within the range and the
 // bar fills from the bottom in whole-percent steps (percentage truncated, then the filled
 // height truncated). Used by the thermometers of the temperature and kerosene panels and
-// by the atmosphere window.
+// by the atmosphere window. Assistive technology sees a progress bar with its value.
 
 #include <QColor>
 #include <QWidget>

@@ -107,6 +107,7 @@ void TKerosenePanel::buildThermometer()
     Thermometer1->setRange(kerosene::lowestTemperature, gaugeHighest);
     Thermometer1->setTicks(5, 10);
     Gauge1 = Thermometer1->gauge();
+    Gauge1->setAccessibleName(u"Product temperature °C"_s);
     Gauge1->setProgress(kerosene::defaultTemperature);
     LabelTempCorrec2 = Thermometer1->valueLabel();
     LabelTempCorrec2->setText(QString::number(kerosene::defaultTemperature));
@@ -131,9 +132,13 @@ void TKerosenePanel::showInitialFactor(QChar convention)
 
 void TKerosenePanel::showFactor(QChar convention)
 {
-    const QStringList& table =
-        convention == u',' ? ComboBoxCoefCorrection : ComboBoxCoefCorrection2;
-    LabelFctCorrec->setText(table.at(productTemperature() - kerosene::lowestTemperature));
+    const int index = productTemperature() - kerosene::lowestTemperature;
+    if (convention == u',')
+        LabelFctCorrec->setText(ComboBoxCoefCorrection.at(index));
+    else if (convention == u'.')
+        LabelFctCorrec->setText(ComboBoxCoefCorrection2.at(index));
+    else // a separator that is neither: the entry written with it, as the lookup reads it
+        LabelFctCorrec->setText(kerosene::correctionText(productTemperature(), convention));
 }
 
 void TKerosenePanel::TrackBar1Change(int temperature)

@@ -38,7 +38,8 @@ public:
     // The 15 °C entry in the written form of the decimal separator convention.
     void showInitialFactor(QChar convention);
     // Writes the entry of the current product temperature into LabelFctCorrec, from the
-    // comma list when `convention` is ",", from the point list otherwise.
+    // comma list when `convention` is ",", from the point list when it is ".", and written
+    // with the convention's character when it is neither.
     void showFactor(QChar convention);
 
     // Slider change: thermometer, temperature labels, factor, then calculer (its errors

@@ -57,17 +57,21 @@ bool TTemperaturePanel::fieldEvent(QLineEdit* field, QEvent* event)
             fahrenheit ? EditFarEnter() : EditCelsiusEnter();
         return false;
     case QEvent::FocusOut:
+        m_keysHeld.forget(field);
         if (entersOrLeaves(event))
             fahrenheit ? EditFarExit() : EditCelsiusExit();
         return false;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
+        m_keysHeld.press(field, key);
         return EditFarKeyDown(key) || EditFarKeyPress(field, key);
     }
-    case QEvent::KeyRelease:
-        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
+    case QEvent::KeyRelease: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (m_keysHeld.release(field, key) && !key->isAutoRepeat())
             fahrenheit ? EditFarKeyUp() : EditCelsiusKeyUp();
         return false;
+    }
     default:
         return false;
     }

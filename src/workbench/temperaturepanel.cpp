@@ -161,6 +161,8 @@ void TTemperaturePanel::setupSliders()
     }
     GaugeCen = ThermometerCel->gauge();
     GaugeFar = ThermometerFar->gauge();
+    GaugeCen->setAccessibleName(u"Thermometer °C"_s);
+    GaugeFar->setAccessibleName(u"Thermometer °F"_s);
     Labelvaleurcel = ThermometerCel->valueLabel();
     LabelvaleurFar = ThermometerFar->valueLabel();
     LabelUnite2Bis = ThermometerCel->unitLabel();

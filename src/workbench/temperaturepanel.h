@@ -10,6 +10,7 @@
 //     -> the entry fields that are not being typed in show the value labels
 //   key release in a field -> temperature::readField -> that field's slider
 
+#include "widgets/keysheld.h"
 #include "workbench/coveringpanel.h"
 
 #include <QColor>
@@ -123,6 +124,9 @@ private:
     bool fieldEvent(QLineEdit* field, QEvent* event);
 
     Program& m_program;
+    // A release checks a field only after a press there (not the Enter that closed the
+    // error box of the last check).
+    TKeysHeld m_keysHeld;
 };
 
 } // namespace mirandel

@@ -48,6 +48,7 @@ TValueEntry::TValueEntry(QWidget* client, Platform& platform, Context context)
         field->setFont(windowkit::arial(10, true));
         field->setCursor(Qt::PointingHandCursor);
         field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, [this, field] { EditChange(field); });
     }
     EditAnglo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     EditMetrique->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -230,7 +231,11 @@ void TValueEntry::separatorTrial()
         ToolButtonPAClick();
         ToolButtonDigitAClick(6);
     } catch (const MirandelError&) {
-        setConvention(u'.');
+        // "9," does not parse: the system separator is a point, or neither a point nor a
+        // comma (U+066B under Arabic or Persian settings). The convention is then that
+        // separator itself, so the "." key and the separator key type what the parse reads.
+        const QChar system = m_platform.decimalSeparator();
+        setConvention(system == u',' ? u'.' : system);
     }
 }
 
@@ -242,16 +247,21 @@ bool TValueEntry::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
+        m_keysHeld.press(field, key);
         if (EditAngloKeyDown(key))
             return true;
         return EditKeyPress(field, key);
     }
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
+        m_keysHeld.release(field, key);
         if (!key->isAutoRepeat())
             EditKeyUp(field);
         return false;
     }
+    case QEvent::FocusOut:
+        m_keysHeld.forget(field);
+        return false;
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             EditClick(field);
@@ -348,6 +358,12 @@ void TValueEntry::EditKeyUp(QLineEdit* field)
         // found at start-up is kept: text that does not parse (a result with its suffix
         // after Tab, a pasted word) says nothing about the system's separator.
     }
+}
+
+void TValueEntry::EditChange(QLineEdit* field)
+{
+    if (!m_keysHeld.holds(field))
+        EditKeyUp(field);
 }
 
 void TValueEntry::EditClick(QLineEdit* field)

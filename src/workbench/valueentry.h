@@ -6,10 +6,12 @@
 //   key press -> key filter (keypad echo, separator key) -> the field edits its text
 //   key release -> listing range defaults -> calculer -> factor lookup -> rounding to
 //   4 decimals in extended precision -> result text + suffix into the other field
+//   text changed by the mouse (paste, drop, context menu) -> as a key release
 //
 // Errors raised during a key release are absorbed; the keypad actions let them reach the
 // standard error box.
 
+#include "widgets/keysheld.h"
 #include "workbench/catalogue.h"
 
 #include <QColor>
@@ -79,7 +81,8 @@ public:
     void ToolButtonCAClick();
 
     // The separator trial of the activation step: keypad 9, separator, 6 with the
-    // convention ","; a failure makes it ".".
+    // convention ","; a failure makes it "." on a point system and the system separator
+    // on one whose separator is neither a point nor a comma.
     void separatorTrial();
 
     QLineEdit* EditAnglo;
@@ -106,9 +109,14 @@ private:
     bool EditKeyPress(QLineEdit* field, QKeyEvent* event);
     void EditKeyUp(QLineEdit* field);
     void EditClick(QLineEdit* field);
+    // The user changed a field's text: a change made without a key (the mouse's paste,
+    // drop or context menu) converts as a key release does; a key's own change waits for
+    // its release.
+    void EditChange(QLineEdit* field);
 
     Platform& m_platform;
     Context m_context;
+    TKeysHeld m_keysHeld;
 };
 
 } // namespace mirandel

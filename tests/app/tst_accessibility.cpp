@@ -16,10 +16,13 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 using namespace mirandel;
 using namespace mirandel::test;
@@ -32,6 +35,8 @@ class TestAccessibility : public QObject
 private slots:
     void everyControlHasAName_data();
     void everyControlHasAName();
+    void gaugesTellTheirValue_data();
+    void gaugesTellTheirValue();
 };
 
 namespace {
@@ -107,6 +112,78 @@ void TestAccessibility::everyControlHasAName()
     // The report form is never shown and holds no controls; every other window has some.
     QVERIFY(controls > 0 || root == &p.reports());
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u"\n"_s)));
+}
+
+void TestAccessibility::gaugesTellTheirValue_data()
+{
+    QTest::addColumn<int>("panel"); // 0 temperatures (212 °F typed), 1 kerosene (+T° once),
+                                    // 2 atmosphere (1000 m typed)
+    QTest::addColumn<QString>("gauge");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    // Regression: each was a bare widget to assistive technology, with no value.
+    QTest::newRow("°F thermometer")
+        << 0 << u"GaugeFar"_s << u"Thermometer °F"_s << 212 << -273 << 2200;
+    QTest::newRow("°C thermometer")
+        << 0 << u"GaugeCen"_s << u"Thermometer °C"_s << 100 << -273 << 2200;
+    QTest::newRow("kerosene thermometer")
+        << 1 << u"Gauge1"_s << u"Product temperature °C"_s << 16 << -12 << 45;
+    QTest::newRow("altitude gauge")
+        << 2 << u"Gaugealtitude"_s << u"Altitude m"_s << 1000 << -305 << 13716;
+    QTest::newRow("pressure gauge")
+        << 2 << u"Gaugepression"_s << u"Pressure hPa"_s << 899 << 50 << 1200;
+}
+
+void TestAccessibility::gaugesTellTheirValue()
+{
+    QFETCH(int, panel);
+    QFETCH(QString, gauge);
+    QFETCH(QString, name);
+    QFETCH(int, value);
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    Running run;
+    TFrmConversion& main = run.program->conversion();
+    const auto check = [&](QWidget* window) {
+        auto* widget = window->findChild<QWidget*>(gauge);
+        QVERIFY(widget);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(face);
+        QCOMPARE(face->role(), QAccessible::ProgressBar);
+        QCOMPARE(face->text(QAccessible::Name), name);
+        QCOMPARE(face->text(QAccessible::Value), QString::number(value));
+        QAccessibleValueInterface* reading = face->valueInterface();
+        QVERIFY(reading);
+        QCOMPARE(reading->currentValue().toInt(), value);
+        QCOMPARE(reading->minimumValue().toInt(), minimum);
+        QCOMPARE(reading->maximumValue().toInt(), maximum);
+    };
+    if (panel == 0) {
+        QTest::mouseClick(main.ToolButton6, Qt::LeftButton);
+        auto* fahrenheit = main.findChild<QLineEdit*>(u"EditFar"_s);
+        QTest::mouseClick(fahrenheit, Qt::LeftButton);
+        QTest::keyClicks(fahrenheit, u"212"_s);
+        check(&main);
+    } else if (panel == 1) {
+        QTest::mouseClick(main.ToolButton4, Qt::LeftButton);
+        QTest::mouseClick(main.findChild<QPushButton*>(u"BitBtn2"_s), Qt::LeftButton);
+        check(&main);
+    } else {
+        bool checked = false;
+        whenModalOpens([&](QWidget* atmosphere) {
+            auto* metres = atmosphere->findChild<QLineEdit*>(u"Editaltitude"_s);
+            QTest::mouseClick(metres, Qt::LeftButton);
+            QTest::keyClicks(metres, u"1000"_s);
+            check(atmosphere);
+            checked = true;
+            atmosphere->close();
+        });
+        main.findChild<QAction*>(u"abledamospherestandard1"_s)->trigger();
+        QVERIFY(checked);
+    }
+    QVERIFY(run.platform.errors.isEmpty());
 }
 
 QTEST_MAIN(TestAccessibility)

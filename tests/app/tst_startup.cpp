@@ -7,6 +7,7 @@
 #include "workbench/convers.h"
 #include "workbench/valueentry.h"
 
+#include <QAction>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDialog>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -36,6 +38,8 @@ private slots:
     void escapeInAFieldEndsTheProgram();
     void programsCanFollowEachOther();
     void startUpLeavesWhatIsSeldomUsedForLater();
+    void windowsStayOnTheScreen_data();
+    void windowsStayOnTheScreen();
 };
 
 void TestStartup::localeGivesTheExpectedSeparator()
@@ -176,6 +180,65 @@ void TestStartup::startUpLeavesWhatIsSeldomUsedForLater()
     QVERIFY(!mapped.contains("libQt6Pdf"));
     QVERIFY(!mapped.contains("libQt6Network"));
     QVERIFY(run.program->hrsDlg().findChildren<QCalendarWidget*>().isEmpty());
+}
+
+void TestStartup::windowsStayOnTheScreen_data()
+{
+    QTest::addColumn<int>("window");
+    // Regression: on a screen smaller than a window, centring put its title bar, menus and
+    // keypad out of reach.
+    QTest::newRow("main window") << 0;
+    QTest::newRow("about box") << 1;
+    QTest::newRow("standard atmosphere") << 2;
+    QTest::newRow("wrench sizes") << 3;
+    QTest::newRow("flying hours") << 4;
+    QTest::newRow("print preview, fitting the screen") << 5;
+}
+
+void TestStartup::windowsStayOnTheScreen()
+{
+    QFETCH(int, window);
+    Running run;
+    TFrmConversion& main = run.program->conversion();
+    QRect frame, area;
+    QSize normal; // the size out of the maximized state, where no window manager keeps it
+    const auto measure = [&](QWidget* shown) {
+        frame = shown->frameGeometry();
+        normal = shown->normalGeometry().size();
+        area = shown->screen()->availableGeometry();
+        if (shown != &main)
+            shown->close();
+    };
+    const std::function<void()> commands[] = {
+        [&] { measure(&main); },
+        [&] { main.Label4Click(); },
+        [&] { main.findChild<QAction*>(u"abledamospherestandard1"_s)->trigger(); },
+        [&] { QTest::mouseClick(main.ToolButton3, Qt::LeftButton); },
+        [&] { QTest::mouseClick(main.ToolButton2, Qt::LeftButton); },
+        [&] { // Apply in the listing range window opens the preview
+            whenModalOpens([&](QWidget* pub) {
+                whenModalOpens(measure);
+                pub->findChild<QPushButton*>(u"Button2"_s)->click();
+            });
+            main.ButtonTableauClick();
+        },
+    };
+    if (window > 0 && window < 5)
+        whenModalOpens(measure);
+    commands[window]();
+    QVERIFY(frame.isValid());
+    // Inside the available area, or from its top-left corner when larger than it.
+    const auto within = [](int start, int length, int areaStart, int areaLength) {
+        return length > areaLength ? start == areaStart
+                                   : start >= areaStart && start + length <= areaStart + areaLength;
+    };
+    QString seen;
+    QDebug(&seen) << frame << "on" << area;
+    QVERIFY2(within(frame.left(), frame.width(), area.left(), area.width()) &&
+                 within(frame.top(), frame.height(), area.top(), area.height()),
+             qPrintable(seen));
+    if (window == 5)
+        QVERIFY(area.contains(frame) && normal.boundedTo(area.size()) == normal);
 }
 
 QTEST_MAIN(TestStartup)

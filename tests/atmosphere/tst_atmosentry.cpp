@@ -199,6 +199,11 @@ void TestAtmosphereEntry::badWholeNumberShowsTheErrorBox()
         QCOMPARE(run.platform.errors,
                  QStringList{u"'"_s + bad + u"' n'est pas une valeur entière correcte"_s});
         QCOMPARE(field->text(), bad);
+        // Regression: the Enter or Escape that closed the box came back to the edit as a
+        // release and brought the box straight back.
+        QTest::keyRelease(field, Qt::Key_Return);
+        QTest::keyRelease(field, Qt::Key_Escape);
+        QCOMPARE(run.platform.errors.size(), 1);
         // Nothing was recomputed for the bad text; the user corrects it and goes on.
         const QString before = w.EditTemperatureC->text();
         hit(&w, Qt::Key_Backspace);

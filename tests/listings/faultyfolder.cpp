@@ -62,6 +62,33 @@ void enterOwnMountNamespace()
     ownMounts = ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
 }
 
+ReadOnlyMount::ReadOnlyMount(const QString& folder)
+    : m_folder(native(folder)), m_root(QDir(folder).isRoot())
+{
+    if (!ownMounts)
+        return;
+    const char* path = m_folder.constData();
+    if (m_root) {
+        m_made = ::mount(nullptr, "/", nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+        return;
+    }
+    if (::mount(path, path, nullptr, MS_BIND, nullptr) != 0)
+        return;
+    m_made = ::mount(nullptr, path, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    if (!m_made)
+        ::umount2(path, MNT_DETACH);
+}
+
+ReadOnlyMount::~ReadOnlyMount()
+{
+    if (!m_made)
+        return;
+    if (m_root)
+        ::mount(nullptr, "/", nullptr, MS_REMOUNT | MS_BIND, nullptr);
+    else
+        ::umount2(m_folder.constData(), MNT_DETACH);
+}
+
 FaultyFolder::FaultyFolder(Fault fault) : m_fault(fault)
 {
     const QString base = m_base.path();

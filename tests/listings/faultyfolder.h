@@ -34,6 +34,25 @@ enum class Fault
 // when it may not do so directly). Call it while the process has a single thread.
 void enterOwnMountNamespace();
 
+// A folder bound read-only over itself in the process's own mount namespace until this
+// goes; the filesystem root is remounted read-only instead. Without that namespace it is
+// not made (made() is false).
+class ReadOnlyMount
+{
+public:
+    explicit ReadOnlyMount(const QString& folder);
+    ~ReadOnlyMount();
+    ReadOnlyMount(const ReadOnlyMount&) = delete;
+    ReadOnlyMount& operator=(const ReadOnlyMount&) = delete;
+
+    bool made() const { return m_made; }
+
+private:
+    QByteArray m_folder;
+    bool m_root = false;
+    bool m_made = false;
+};
+
 class FaultyFolder
 {
 public:

@@ -9,9 +9,15 @@
 
 #include "workbench/convers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace mirandel;
 using namespace mirandel::test;
@@ -74,6 +80,8 @@ public:
 private slots:
     void faultIsReportedAndNothingIsLost_data();
     void faultIsReportedAndNothingIsLost();
+    void noFolderToWriteInto_data();
+    void noFolderToWriteInto();
 };
 
 void TestFileFaults::faultIsReportedAndNothingIsLost_data()
@@ -151,6 +159,61 @@ void TestFileFaults::faultIsReportedAndNothingIsLost()
     QVERIFY(complete(saved, name));
     if (Writer(writer) != Writer::ReportPdf) // a PDF carries the time it was made
         QCOMPARE(saved, earlier);
+}
+
+void TestFileFaults::noFolderToWriteInto_data()
+{
+    QTest::addColumn<int>("writer");
+    QTest::addColumn<bool>("homeSet");
+    for (Writer writer : {Writer::ConversionExport, Writer::AtmosphereExport}) {
+        QTest::addRow("%s, program folder and HOME read-only, once \"Erreur E/S 2\"",
+                      describe(writer).name)
+            << int(writer) << true;
+        QTest::addRow("%s, program folder read-only and HOME unset, once a folder at the root",
+                      describe(writer).name)
+            << int(writer) << false;
+    }
+}
+
+void TestFileFaults::noFolderToWriteInto()
+{
+    QFETCH(int, writer);
+    QFETCH(bool, homeSet);
+    const WriterInfo info = describe(Writer(writer));
+    QTemporaryDir home;
+    const bool rootDocuments = QFileInfo::exists(u"/Documents"_s);
+    const QByteArray savedHome = qgetenv("HOME");
+    Running run;
+    run.platform.desktopFolder = true;
+    bool mounted = false;
+    // The listing is asked for with the program's folder read-only, and HOME read-only or
+    // unset (with the root read-only too, where an unset HOME used to make "//Documents").
+    const auto noFolder = [&](const std::function<void()>& step) {
+        ReadOnlyMount program(QCoreApplication::applicationDirPath());
+        ReadOnlyMount homeFolder(homeSet ? home.path() : u"/"_s);
+        mounted = program.made() && homeFolder.made();
+        if (homeSet)
+            qputenv("HOME", QFile::encodeName(home.path()));
+        else
+            qunsetenv("HOME");
+        if (mounted)
+            step();
+        qputenv("HOME", savedHome);
+    };
+    const Outcome outcome = drive(run, Writer(writer), QString(), noFolder);
+    if (!mounted)
+        QSKIP("this process may not mount folders read-only (no mount namespace of its own)");
+    QVERIFY(outcome.reached);
+    const QString reason = homeSet ? QString::fromLocal8Bit(std::strerror(EROFS))
+                                   : u"Aucun dossier où l'écrire : le dossier du programme "
+                                     u"n'accepte pas de fichier et HOME n'est pas défini."_s;
+    QCOMPARE(run.platform.errors, QStringList{u"Impossible de créer le fichier \"%1\". %2"_s.arg(
+                                      info.fileName, reason)});
+    QVERIFY(outcome.issuerOpen);
+    QVERIFY(run.platform.shellOpened.isEmpty());
+    QVERIFY(run.platform.messages.isEmpty());
+    QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(QFileInfo::exists(u"/Documents"_s), rootDocuments);
 }
 
 QTEST_MAIN(TestFileFaults)

@@ -14,6 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 using namespace mirandel;
 using namespace Qt::StringLiterals;
 
@@ -332,12 +335,13 @@ void TestListingDocument::saveErrors()
     QTemporaryDir folder;
     const QString before = QDir::currentPath();
     ListingDocument doc;
-    // The folder cannot be made current: the runtime's input/output error.
+    // The folder cannot be made current: the file cannot be created there, and why.
     try {
         doc.saveRichText(folder.filePath(u"missing"_s), u"conversion.rtf"_s);
         QFAIL("saved into a missing folder");
     } catch (const MirandelError& error) {
-        QCOMPARE(error.message(), u"Erreur E/S 2"_s);
+        QCOMPARE(error.message(), u"Impossible de créer le fichier \"conversion.rtf\". "_s +
+                                      QString::fromLocal8Bit(std::strerror(ENOENT)));
     }
     // The name is taken by a folder: the file cannot be created; nothing is left behind.
     QVERIFY(QDir(folder.path()).mkdir(u"hrsvol.rtf"_s));

@@ -6,11 +6,14 @@
 #include "widgets/creditlabel.h"
 #include "workbench/convers.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <limits>
 
 using namespace mirandel;
 using namespace mirandel::test;
@@ -89,6 +92,12 @@ void TestPub::rowCount_data()
     QTest::newRow("negative step has no end")
         << qint64(1) << qint64(10) << qint64(-2) << qint64(-1);
     QTest::newRow("step 0 from above to") << qint64(11) << qint64(10) << qint64(0) << qint64(1);
+    // Regression: To - From past the 64-bit range was undefined.
+    QTest::newRow("-9e18 to 9e18, past 64 bits")
+        << qint64(-9e18) << qint64(9e18) << qint64(1) << std::numeric_limits<qint64>::max();
+    QTest::newRow("0 to the largest, one row too many for 64 bits")
+        << qint64(0) << std::numeric_limits<qint64>::max() << qint64(1)
+        << std::numeric_limits<qint64>::max();
 }
 
 void TestPub::rowCount()
@@ -192,21 +201,25 @@ void TestPub::leaveRules()
 
 void TestPub::applyOverCapacityWarnsAndCloses_data()
 {
+    QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("step");
     QTest::addColumn<bool>("warned");
-    QTest::newRow("3000 rows") << u"3000"_s << u"1"_s << false;
-    QTest::newRow("3001 rows") << u"3001"_s << u"1"_s << true;
-    QTest::newRow("step written as 0 by a caller") << u"10"_s << u"0"_s << true;
+    QTest::newRow("3000 rows") << u"1"_s << u"3000"_s << u"1"_s << false;
+    QTest::newRow("3001 rows") << u"1"_s << u"3001"_s << u"1"_s << true;
+    QTest::newRow("step written as 0 by a caller") << u"1"_s << u"10"_s << u"0"_s << true;
+    QTest::newRow("-9e18 to 9e18, once a count past 64 bits")
+        << u"-9e18"_s << u"9e18"_s << u"1"_s << true;
 }
 
 void TestPub::applyOverCapacityWarnsAndCloses()
 {
+    QFETCH(QString, from);
     QFETCH(QString, to);
     QFETCH(QString, step);
     QFETCH(bool, warned);
     withRangeWindow([&](TPub& pub) {
-        pub.setListingRange(u"1"_s, to, step);
+        pub.setListingRange(from, to, step);
         pub.Button2->setFocus(); // no field leave rule runs
         QTest::keyClick(pub.Button2, Qt::Key_Space);
         // 3000 rows pass the count; the conversion listing then outgrows the listing
@@ -256,6 +269,18 @@ void TestPub::exportFollowUps()
         u"MIRANDEL|Le Format exporté [atmospheres.csv] a été copié \n dans Le répertoire "_s));
     QVERIFY(message.endsWith(u"/atmospheres.csv"_s));
     QVERIFY(message.contains(m_run->platform.folder));
+
+    // Regression: with no program for the file the export said nothing.
+    m_run->platform.shellFails = true;
+    m_pub->setTitle(u"Conversion - Kg <>  Lb"_s);
+    whenModalOpens([&](QWidget*) { QTest::mouseClick(m_pub->Button2, Qt::LeftButton); });
+    m_pub->exec();
+    QCOMPARE(m_run->platform.shellOpened.size(), 2);
+    QCOMPARE(m_run->platform.messages.size(), 2);
+    QCOMPARE(m_run->platform.messages[1],
+             u"MIRANDEL|Aucun programme n'a pu ouvrir le fichier exporté [conversion.rtf].\n"
+             u"Il se trouve dans le répertoire "_s +
+                 QDir::toNativeSeparators(m_run->platform.folder));
 }
 
 void TestPub::enterPressesTheFocusedButton_data()

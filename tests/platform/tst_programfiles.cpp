@@ -50,6 +50,8 @@ private slots:
     void userGuide_data();
     void userGuide();
     void desktopWritesBesideTheBuiltProgram();
+    void shellOpenSaysWhenNoProgramTakesTheFile_data();
+    void shellOpenSaysWhenNoProgramTakesTheFile();
 
 private:
     std::unique_ptr<QTemporaryDir> m_root;
@@ -186,6 +188,45 @@ void TestProgramFiles::desktopWritesBesideTheBuiltProgram()
     const QString guide = programfiles::userGuide(QString(), {});
     QVERIFY(QDir::setCurrent(current));
     QCOMPARE(guide, QString());
+}
+
+void TestProgramFiles::shellOpenSaysWhenNoProgramTakesTheFile_data()
+{
+    QTest::addColumn<int>("status"); // what the desktop's opener answers
+    QTest::addColumn<bool>("failed");
+    QTest::newRow("a program takes the file") << 0 << false;
+    QTest::newRow("no program for its kind, once nothing said") << 3 << true;
+    QTest::newRow("the program fails to start") << 4 << true;
+}
+
+void TestProgramFiles::shellOpenSaysWhenNoProgramTakesTheFile()
+{
+    QFETCH(int, status);
+    QFETCH(bool, failed);
+    // An xdg-open of our own, first in PATH: it notes what it was asked and answers.
+    const QString opener = m_root->filePath(u"xdg-open"_s);
+    QFile script(opener);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho \"$1\" > \"$0.asked\"\nexit " + QByteArray::number(status) +
+                 "\n");
+    script.close();
+    QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(m_root->path()) + ':' + path);
+    DesktopPlatform desktop;
+    bool told = false;
+    desktop.shellOpen(u"/opt/listings/conversion.rtf"_s, [&] { told = true; });
+    qputenv("PATH", path);
+
+    QFile asked(opener + u".asked"_s);
+    QTRY_VERIFY(asked.exists() && asked.size() > 0);
+    QVERIFY(asked.open(QIODevice::ReadOnly));
+    QCOMPARE(asked.readAll(), QByteArray("/opt/listings/conversion.rtf\n"));
+    if (failed)
+        QTRY_VERIFY(told);
+    else
+        QTest::qWait(300); // the answer has come by then
+    QCOMPARE(told, failed);
 }
 
 QTEST_GUILESS_MAIN(TestProgramFiles)

@@ -16,6 +16,11 @@ FakePlatform::FakePlatform()
     date = QDate(2011, 2, 4);
 }
 
+QString FakePlatform::programFolder() const
+{
+    return desktopFolder ? DesktopPlatform().programFolder() : folder;
+}
+
 void FakePlatform::showError(QWidget*, const QString& message)
 {
     errors << message;

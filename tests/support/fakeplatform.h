@@ -15,10 +15,15 @@ class FakePlatform final : public Platform
 public:
     FakePlatform();
 
-    void shellOpen(const QString& target) override { shellOpened << target; }
+    void shellOpen(const QString& target, std::function<void()> failed = {}) override
+    {
+        shellOpened << target;
+        if (shellFails && failed)
+            failed();
+    }
     void launchCalculator() override { ++calculatorLaunches; }
     void beep() override { ++beeps; }
-    QString programFolder() const override { return folder; }
+    QString programFolder() const override;
     QString userGuide() const override { return guide; }
     QChar decimalSeparator() const override { return separator; }
     QChar dateSeparator() const override { return dateSep; }
@@ -30,6 +35,7 @@ public:
     bool askYesNo(QWidget* parent, const QString& title, const QString& question) override;
 
     QStringList shellOpened;
+    bool shellFails = false; // no program opens what the shell is given
     int calculatorLaunches = 0;
     int beeps = 0;
     QStringList errors;
@@ -39,6 +45,7 @@ public:
     bool desktopQuestions = false;
 
     QString folder;
+    bool desktopFolder = false; // the folder the desktop platform finds at each call
     QString guide;
     QChar separator;
     QChar dateSep;

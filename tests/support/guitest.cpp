@@ -43,8 +43,7 @@ Running::Running()
 {
     program = std::make_unique<Program>(&platform);
     TFrmConversion& main = program->conversion();
-    main.show();
-    main.activateWindow();
+    program->showMainWindow();
     if (!QTest::qWaitForWindowActive(&main))
         qWarning("the main window did not become active");
     QCoreApplication::processEvents();

@@ -343,6 +343,11 @@ void TestTemperaturePanel::textThatIsNotAWholeNumberShowsTheErrorBox()
     QTest::mouseClick(bench.editFar, Qt::LeftButton);
     QTest::keyClicks(bench.editFar, typed);
     QCOMPARE(bench.run.platform.errors, errors);
+    // Regression: the Enter or Escape that closed the box came back to the field as a
+    // release and brought the box straight back.
+    QTest::keyRelease(bench.editFar, Qt::Key_Return);
+    QTest::keyRelease(bench.editFar, Qt::Key_Escape);
+    QCOMPARE(bench.run.platform.errors, errors);
     QCOMPARE(bench.editFar->text(), typed);
     QCOMPARE(bench.far->value(), fahrenheit);
     QCOMPARE(bench.cel->value(), celsius);

@@ -7,8 +7,13 @@
 #include "workbench/convers.h"
 #include "workbench/valueentry.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
@@ -22,6 +27,40 @@ namespace {
 QChar sep()
 {
     return expectedSeparator();
+}
+
+// Puts text into a field as the clipboard's context-menu Paste chosen with the mouse.
+void pasteWithTheMouse(QLineEdit* field, const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    const QPoint at = field->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
+    QApplication::sendEvent(field, &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith(u"&Paste"_s))
+            paste = action;
+    QVERIFY(paste && paste->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+    QTRY_VERIFY(!menu->isVisible());
+}
+
+// Drops text at the end of a field, as dragged from another program.
+void drop(QLineEdit* field, const QString& text)
+{
+    QMimeData data;
+    data.setText(text);
+    const QPointF at(field->width() - 3, field->height() / 2);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(field, &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(field, &move);
+    QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(field, &dropped);
+    QVERIFY(dropped.isAccepted());
 }
 
 } // namespace
@@ -53,6 +92,8 @@ private slots:
     void roundingOverflowPastTwelveCharacters();
     void memoEscapeMakesTheTopTheSource();
     void inchToMillimetreRounding();
+    void textPutInWithoutAKeyConverts_data();
+    void textPutInWithoutAKeyConverts();
 
 private:
     std::unique_ptr<Running> m_run;
@@ -394,6 +435,47 @@ void TestValueEntry::inchToMillimetreRounding()
     QTest::mouseClick(m_entry->EditMetrique, Qt::LeftButton);
     QTest::keyClicks(m_entry->EditMetrique, u"10"_s);
     QCOMPARE(m_entry->EditAnglo->text(), local(u"0.3937 in"_s));
+}
+
+void TestValueEntry::textPutInWithoutAKeyConverts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("dropped"); // dropped, or pasted from the context menu
+    QTest::addColumn<QString>("put");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("pasted digit, once beside the result of the text before")
+        << u"12"_s << false << u"5"_s << u"125"_s << u"3175 mm"_s;
+    QTest::newRow("dropped digit, once beside the result of the text before")
+        << u"12"_s << true << u"5"_s << u"125"_s << u"3175 mm"_s;
+    QTest::newRow("pasted cell with its line break, once kept and converting nothing")
+        << QString() << false << u"12\n"_s << u"12"_s << u"304.8 mm"_s;
+    QTest::newRow("dropped line with CRLF, once kept and converting nothing")
+        << QString() << true << u"1.5\r\n"_s << u"1.5"_s << u"38.1 mm"_s;
+}
+
+void TestValueEntry::textPutInWithoutAKeyConverts()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, dropped);
+    QFETCH(QString, put);
+    QFETCH(QString, text);
+    QFETCH(QString, result);
+    QTest::mouseClick(m_main->ToolButton5, Qt::LeftButton); // lengths: inch / mm
+    QTest::mouseClick(m_entry->EditAnglo, Qt::LeftButton);
+    QTest::keyClicks(m_entry->EditAnglo, typed);
+    if (dropped)
+        drop(m_entry->EditAnglo, local(put));
+    else
+        pasteWithTheMouse(m_entry->EditAnglo, local(put));
+    QCOMPARE(m_entry->EditAnglo->text(), local(text));
+    QCOMPARE(m_entry->EditMetrique->text(), local(result));
+    // The listing range follows as it does after a key.
+    TPub& pub = m_run->program->pub();
+    QCOMPARE(pub.Edit1->text(), local(text));
+    QCOMPARE(pub.Edit2->text(), local(QString::number(text.toDouble() + 1000)));
+    QCOMPARE(pub.Edit3->text(), u"100"_s);
+    QVERIFY(m_run->platform.errors.isEmpty());
 }
 
 QTEST_MAIN(TestValueEntry)
