@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 scripts/install-packages.sh cups printer-driver-cups-pdf poppler-utils
 
 stages="${MIRANDEL_TEST_STAGES:-dev asan fuzz}"
+# The printed-table checks read PDF files with pdftotext and print RTF files with LibreOffice.
+scripts/install-packages.sh poppler-utils libreoffice-writer-nogui
 for preset in $stages; do
     if [ "$preset" = fuzz ]; then
         echo "=== fuzz targets ==="

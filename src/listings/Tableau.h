@@ -6,8 +6,9 @@
 //
 // A listing writer: Empty(page) and Clear the listing document -> add its lines -> Save
 // rich text -> previewOnPage(page, file): the page reads the file from the program's
-// folder into its rich-text box, is laid out over as many A4 pages as the text needs and
-// shown in the print preview; the call returns when the preview closes.
+// folder into its rich-text box, is laid out over as many pages as the text needs (A4
+// until another paper is chosen in the preview) and shown in the print preview; the call
+// returns when the preview closes. Every page's footer carries its number, "n / m".
 
 #include <QColor>
 #include <QWidget>
@@ -61,6 +62,7 @@ public:
     TQRLabel* QRLabel9;
     TQRSysData* QRSysData5;
     TQRLabel* QRLabel3;
+    TQRSysData* QRPageNumber1; // "n / m" in the footer
 
     TQuickRep* QuickRepTableau2;
     TQRShape* QRShape1;
@@ -80,6 +82,7 @@ public:
     TQRLabel* QRLabel15;
     TQRSysData* QRSysData2;
     TQRLabel* QRLabel14;
+    TQRSysData* QRPageNumber2;
 
     // The maker's web site and credit shown in the page footers.
     static QString makerSite();

@@ -4,7 +4,8 @@
 // into. A writer Clears it, adds lines (Add line, Add coloured line), gives character
 // ranges their attributes (Format range), saves it as a Rich Text Format file in the
 // program's folder (Save rich text), then previews that file on a report page or hands it
-// to the shell (Open with shell).
+// to the shell (Open with shell). A table's writer sets the tab stops of its columns, so
+// that the report page and a word processor put every row's cells in the same place.
 //
 // Positions count each line break as two (carriage return and line feed); the document
 // holds at most 65,536 positions. Every operation that fails throws a MirandelError.
@@ -25,8 +26,11 @@ public:
     // Holds the single line "RichEdit1" until the first Clear.
     ListingDocument();
 
-    // Empties the document and resets the insertion attributes to the defaults.
+    // Empties the document, resets the insertion attributes to the defaults and leaves
+    // only the default tab stops.
     void clear();
+    // The tab stops of every line, in twips from the left edge (see tabcolumns.h).
+    void setTabStops(const QList<int>& twips) { m_content.setTabStops(twips); }
     // Appends the text and a line break in the insertion attributes. A line that would
     // take the document past its capacity is not added: "Erreur d'insertion de ligne
     // RichEdit".

@@ -7,6 +7,7 @@
 #include "listings/codepage1252.h"
 #include "listings/exportbuffer.h"
 #include "listings/listingdocument.h"
+#include "listings/tabcolumns.h"
 
 #include <algorithm>
 #include <limits>
@@ -96,6 +97,9 @@ QString correctionLine(const QString& productTemperature, const QString& factor)
 void writeConversion(ListingDocument& document, const ConversionInputs& inputs)
 {
     document.clear();
+    // The right half of every row under the right column heading; the export heading's
+    // three tabs land there too.
+    document.setTabStops(tabcolumns::stops({{tabcolumns::rightHalf, 7}}));
     if (inputs.exportMode) {
         document.addLine(blanks(25) + inputs.title);
         document.formatRange(1, 100, {.size = 18});
@@ -136,6 +140,7 @@ void writeTemperature(ListingDocument& document, const Range& range, bool export
                       QChar separator)
 {
     document.clear();
+    document.setTabStops(tabcolumns::stops({{tabcolumns::rightHalf, 6}}));
     if (exportMode) {
         document.addLine(blanks(25) + u"Températures °F <> °C"_s);
         document.formatRange(1, 100, {.size = 18});
@@ -208,10 +213,38 @@ QString atmosphereExportLine(const AtmosphereFields& row)
     return parts.join(u';');
 }
 
+namespace {
+
+// The atmosphere page's data columns, each under its heading on the page (millimetres
+// from the left edge of the band, whose rich-text box starts 0.5 mm in), wide enough for
+// the widest value in the page's Arial and in the broader sans serif faces a word
+// processor may show "MS Sans Serif" in. The altitude in metres starts the line; the
+// cells that begin with blanks are placed so that their values stand under the heading.
+QList<int> atmosphereStops()
+{
+    const auto at = [](double bandMm, int run = 1) {
+        return tabcolumns::Column{tabcolumns::fromMm(bandMm - 0.5), run};
+    };
+    return tabcolumns::stops({
+        at(15.0),    // feet, under "Altitude" with the metres
+        at(37.5, 2), // °C, under "Température", after two tabs
+        at(53.5),    // kelvin and °F
+        at(82.0),    // pressure, under "Pression"
+        at(106.3),   // ratio, under "Ratio"
+        at(122.7),   // density, under "Masse"
+        at(135.3),   // square root of sigma, under "Racine"
+        at(156.4),   // sigma, under "Density"
+        at(168.9),   // speed of sound, under "Spd/sound"
+    });
+}
+
+} // namespace
+
 void writeAtmosphere(ListingDocument& document, ExportBuffer& buffer, const Range& range,
                      QChar separator)
 {
     document.clear();
+    document.setTabStops(atmosphereStops());
     buffer.clear();
     buffer.addLine(atmosphereHeader());
     // The exported file is in the Western European code page: a separator it cannot hold

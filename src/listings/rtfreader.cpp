@@ -33,6 +33,7 @@ struct State
     int colour = 0; // colour table index; 0 is the automatic colour
     bool bold = false;
     int unicodeSkip = 1;
+    QList<int> tabStops; // of the paragraph being read (\pard clears them, \tx adds one)
 };
 
 bool isSkippedDestination(QByteArrayView word)
@@ -132,6 +133,7 @@ public:
         }
         flush();
         m_out.setDefaultTab(m_defaultTab);
+        m_out.setTabStops(m_paragraphSeen ? m_firstTabStops : m_lastTabStops);
         return std::move(m_out);
     }
 
@@ -315,6 +317,15 @@ private:
         } else if (word == "deftab") {
             if (parameter && *parameter > 0)
                 m_defaultTab = clampInt(parameter, 720, 1, 1440 * 22);
+        } else if (word == "pard" || word == "tx") {
+            // Paragraph properties: the text takes the tab stops of its first paragraph.
+            if (s.destination == Destination::Text) {
+                if (word == "pard")
+                    s.tabStops.clear();
+                else if (parameter && s.tabStops.size() < 4 * StyledText::maximumTabStops)
+                    s.tabStops.append(clampInt(parameter, 0, 0, StyledText::maximumTabStop + 1));
+                m_lastTabStops = s.tabStops;
+            }
         } else if (word == "par" || word == "line" || word == "page" || word == "sect" ||
                    word == "row") {
             special(u"\r\n");
@@ -385,8 +396,13 @@ private:
             --m_unicodeSkipLeft;
             return;
         }
-        if (state().destination == Destination::Text)
-            m_pending += text;
+        if (state().destination != Destination::Text)
+            return;
+        if (text == u"\r\n" && !m_paragraphSeen) {
+            m_firstTabStops = state().tabStops;
+            m_paragraphSeen = true;
+        }
+        m_pending += text;
     }
 
     // A character of text; an `escaped` one (\'xx, \uN) never ends a table entry.
@@ -464,6 +480,9 @@ private:
     QString m_name;
     int m_defaultFont = 0;
     int m_defaultTab = 720;
+    bool m_paragraphSeen = false;
+    QList<int> m_firstTabStops; // in force at the first paragraph mark
+    QList<int> m_lastTabStops;  // set last, for a text without a paragraph mark
     std::vector<std::optional<QRgb>> m_colours;
     QRgb m_colourPending = 0;
     bool m_colourSet = false;

@@ -47,7 +47,12 @@ public:
         m_out += QByteArray::number(m_text.defaultTab());
         writeFontTable();
         writeColourTable();
-        m_out += "\r\n\\viewkind4\\uc1\\pard\\plain";
+        // A4, 210 mm x 297 mm, in twips; 10 mm margins.
+        m_out += "\r\n\\paperw11906\\paperh16838\\margl567\\margr567\\margt567\\margb567";
+        m_out += "\r\n\\viewkind4\\uc1\\pard";
+        for (int stop : m_text.tabStops())
+            m_out += "\\tx" + QByteArray::number(stop);
+        m_out += "\\plain";
         writeBody();
         m_out += "}\r\n";
         return std::move(m_out);

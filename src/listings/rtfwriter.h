@@ -4,7 +4,9 @@
 // and a colour table of the attributes used, sizes in half points (\fs), \b and \b0,
 // \cf, \tab for tab characters and \par for each line break. Characters outside ASCII are
 // \'xx in code page 1252, anything outside it \uN with "?" as fallback. The default tab
-// width is written (\deftab) so word processors put the columns on the same stops.
+// width (\deftab) and the text's tab stops (\tx, once for every paragraph) are written so
+// word processors put the columns where the report page does, on A4 paper with 10 mm
+// margins (\paperw, \paperh, \margl...), wide enough for the report page's lines.
 
 #include "listings/styledtext.h"
 

@@ -39,6 +39,20 @@ void StyledText::clear()
 {
     m_text.clear();
     m_runs.clear();
+    m_defaultTab = 720;
+    m_tabStops = QList<int>();
+}
+
+void StyledText::setTabStops(QList<int> twips)
+{
+    twips.removeIf([](int stop) { return stop < 1 || stop > maximumTabStop; });
+    std::sort(twips.begin(), twips.end());
+    twips.erase(std::unique(twips.begin(), twips.end()), twips.end());
+    if (twips.size() > maximumTabStops)
+        twips.resize(maximumTabStops);
+    // No stops is the empty list without storage, whatever storage the argument had, so
+    // that comparing two texts never hands a null and a real array to memcmp.
+    m_tabStops = twips.isEmpty() ? QList<int>() : std::move(twips);
 }
 
 void StyledText::append(QStringView text, const TextAttributes& attributes)

@@ -2,10 +2,12 @@
 
 // Text whose characters carry attributes, held as runs: each run gives the attributes of
 // the characters from its start up to the next run's start. Line breaks are stored as
-// carriage return + line feed, so a position is an index into the text.
+// carriage return + line feed, so a position is an index into the text. The text's tab
+// stops (twips from the left edge, every line alike) come before the default ones.
 
 #include "listings/textattributes.h"
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -34,6 +36,7 @@ public:
     // End of run `index` (the start of the next one, or the length).
     int runEnd(std::size_t index) const;
 
+    // Empties the text and takes the tab stops back to the default ones.
     void clear();
     void append(QStringView text, const TextAttributes& attributes);
     // Gives the characters from `from` up to, not including, `to` the listed attributes.
@@ -44,6 +47,14 @@ public:
     // Default tab width in twips (1/1440 inch): 720, every half inch.
     int defaultTab() const { return m_defaultTab; }
     void setDefaultTab(int twips) { m_defaultTab = twips; }
+    // Tab stops in twips, ascending; a tab goes to the first one right of the text before
+    // it, and past the last one to the default stops.
+    const QList<int>& tabStops() const { return m_tabStops; }
+    // Keeps the stops from 1 twip to `maximumTabStop`, sorted, each once, at most
+    // `maximumTabStops` of them.
+    void setTabStops(QList<int> twips);
+    static constexpr int maximumTabStop = 1440 * 22;
+    static constexpr int maximumTabStops = 64;
 
     friend bool operator==(const StyledText&, const StyledText&) = default;
 
@@ -56,6 +67,7 @@ private:
     QString m_text;
     std::vector<AttributeRun> m_runs;
     int m_defaultTab = 720;
+    QList<int> m_tabStops;
 };
 
 } // namespace mirandel

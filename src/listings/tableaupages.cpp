@@ -44,6 +44,14 @@ Style autoSized(Style style, bool whiteBackground = false)
     return style;
 }
 
+// "n / m", centred in the room between the date field and the maker's credit label,
+// clear of both whatever the short date's length.
+TQRSysData* addPageNumber(TQRBand* footer, const QString& name)
+{
+    return footer->add<TQRSysData>(name, QRectF(102.0, 1.3, 25.0, 4.0), centred(text(8)),
+                                   TQRSysData::Data::PageNumber);
+}
+
 } // namespace
 
 void TWinControlForm1::buildTableau1()
@@ -85,6 +93,8 @@ void TWinControlForm1::buildTableau1()
                                      autoSized(text(8)));
     QRSysData5 =
         footer->add<TQRSysData>(u"QRSysData5"_s, QRectF(86.0, 1.3, 0, 0), autoSized(text(8)));
+    // Drawn in their order across the page, so that a PDF's text reads them in it.
+    QRPageNumber1 = addPageNumber(footer, u"QRPageNumber1"_s);
     QRLabel3 = footer->add<TQRLabel>(u"QRLabel3"_s, QRectF(129.1, 1.3, 0, 0), makerCredit(),
                                      autoSized(text(8), true));
 }
@@ -138,6 +148,7 @@ void TWinControlForm1::buildTableau2()
                                       autoSized(text(8)));
     QRSysData2 =
         footer->add<TQRSysData>(u"QRSysData2"_s, QRectF(86.0, 1.3, 0, 0), autoSized(text(8)));
+    QRPageNumber2 = addPageNumber(footer, u"QRPageNumber2"_s);
     QRLabel14 = footer->add<TQRLabel>(u"QRLabel14"_s, QRectF(129.1, 1.3, 0, 0), makerCredit(),
                                       autoSized(text(8)));
 }

@@ -215,9 +215,16 @@ bool TPrintPreview::paintLoaded(QPagedPaintDevice* printer)
             printer->newPage();
         const QSizeF points = m_loaded->pagePointSize(page);
         const QSize size = (points * dpi / 72.0).toSize();
-        QImage image = m_loaded->render(page, size);
-        if (!image.isNull())
-            painter.drawImage(paper, image.convertToFormat(QImage::Format_RGB888));
+        const QImage image = m_loaded->render(page, size);
+        if (image.isNull())
+            continue;
+        // A PDF page is transparent where nothing is drawn: paper is white there.
+        QImage sheet(image.size(), QImage::Format_RGB888);
+        sheet.fill(Qt::white);
+        QPainter(&sheet).drawImage(0, 0, image);
+        // On the whole sheet, its proportions kept, when the paper is another size.
+        QSizeF shown = QSizeF(sheet.size()).scaled(paper.size(), Qt::KeepAspectRatio);
+        painter.drawImage(QRectF(paper.topLeft(), shown), sheet);
     }
     return true;
 }
@@ -249,7 +256,9 @@ bool TPrintPreview::saveReport(const QString& pdfPath)
     bool painted = false;
     {
         QPdfWriter pdf(&pages);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
+        // The paper chosen in "Printer setup" (A4 until then), the whole sheet addressable.
+        const QPageLayout chosen = m_printer->pageLayout();
+        pdf.setPageLayout(QPageLayout(chosen.pageSize(), chosen.orientation(), {}));
         pdf.setResolution(TQuickRep::resolution);
         pdf.setCreator(u"MIRANDEL"_s);
         m_printing = true;

@@ -91,9 +91,9 @@ void TQRLabel::paint(const PaintContext& context, QPointF bandTopLeft) const
     painter.restore();
 }
 
-TQRSysData::TQRSysData(const QString& name, const QRectF& geometryMm, const Style& style,
+TQRSysData::TQRSysData(const QString& name, const QRectF& geometryMm, const Style& style, Data data,
                        QObject* parent)
-    : TQRLabel(name, geometryMm, QString(), style, parent)
+    : TQRLabel(name, geometryMm, QString(), style, parent), m_data(data)
 {
 }
 
@@ -102,8 +102,15 @@ QString TQRSysData::dateText(QDate date)
     return QLocale::system().toString(date, QLocale::ShortFormat);
 }
 
+QString TQRSysData::pageText(int page, int pageCount)
+{
+    return QString::number(page) + u" / "_s + QString::number(pageCount);
+}
+
 QString TQRSysData::shownText(const PaintContext& context) const
 {
+    if (m_data == Data::PageNumber)
+        return pageText(context.page, context.pageCount);
     return dateText(context.date);
 }
 

@@ -24,6 +24,8 @@ struct PaintContext
     QPainter& painter;
     qreal dotsPerMm;
     QDate date;
+    int page = 1;      // the page being drawn, from 1
+    int pageCount = 1; // the pages of the report
     // The device rectangle of an element placed at `mm` in a band whose top-left corner
     // is at `bandTopLeft` (device units).
     QRectF toDevice(const QRectF& mm, QPointF bandTopLeft) const
@@ -92,17 +94,33 @@ private:
     Style m_style;
 };
 
-// The current date in the system's short date format, as of the day the page is laid out.
+// A system data field: the current date in the system's short date format, as of the day
+// the page is laid out, or the page number and the page count ("2 / 5").
 class TQRSysData : public TQRLabel
 {
     Q_OBJECT
 
 public:
-    TQRSysData(const QString& name, const QRectF& geometryMm, const Style& style, QObject* parent);
+    enum class Data
+    {
+        Date,
+        PageNumber
+    };
+    TQRSysData(const QString& name, const QRectF& geometryMm, const Style& style, QObject* parent)
+        : TQRSysData(name, geometryMm, style, Data::Date, parent)
+    {
+    }
+    TQRSysData(const QString& name, const QRectF& geometryMm, const Style& style, Data data,
+               QObject* parent);
+    Data data() const { return m_data; }
     static QString dateText(QDate date);
+    static QString pageText(int page, int pageCount);
 
 protected:
     QString shownText(const PaintContext& context) const override;
+
+private:
+    Data m_data;
 };
 
 // A filled rectangle or ellipse with a black outline.

@@ -63,7 +63,7 @@ public:
         const int body = int(m_layout.bodies.size()) - 1;
         if (m_footerTop - (m_y + memoTop) <= 0)
             newPage();
-        const auto lines = richbody::lines(*m_layout.bodies.back());
+        const auto& lines = m_layout.bodies.back()->lines();
         auto slices = richbody::paginate(lines, m_footerTop - (m_y + memoTop), m_footerTop - m_top);
         if (slices.empty())
             slices.push_back({0, 0, 0, 0});
@@ -99,14 +99,50 @@ private:
 
 } // namespace
 
+namespace {
+
+// The least printable height the bands are drawn full size on: a title band, the footer
+// and some lines of the body.
+constexpr qreal smallestPrintableHeight = 100.0;
+
+// The printable area of `device` in millimetres from the paper's corner, and the scale
+// the design is drawn at on it.
+std::pair<QRectF, qreal> printableArea(QPaintDevice& device)
+{
+    QSizeF paper(TQuickRep::paperWidth, TQuickRep::paperHeight);
+    QMarginsF least;
+    if (auto* paged = dynamic_cast<QPagedPaintDevice*>(&device)) {
+        QPageLayout page = paged->pageLayout();
+        page.setUnits(QPageLayout::Millimeter);
+        paper = page.fullRect().size();
+        least = page.minimumMargins();
+    }
+    const qreal m = TQuickRep::margin;
+    const QMarginsF margins(std::max(m, least.left()), std::max(m, least.top()),
+                            std::max(m, least.right()), std::max(m, least.bottom()));
+    const QRectF area = QRectF(QPointF(0, 0), paper) - margins;
+    const qreal scale = std::clamp(
+        std::min(area.width() / TQuickRep::printableWidth, area.height() / smallestPrintableHeight),
+        0.05, 1.0);
+    // The bands' width, centred in the area.
+    const qreal width = TQuickRep::printableWidth * scale;
+    return {QRectF(area.left() + (area.width() - width) / 2, area.top(), width, area.height()),
+            scale};
+}
+
+} // namespace
+
 TQuickRep::Layout TQuickRep::layOut(QPaintDevice& device) const
 {
     Layout layout;
     layout.dotsPerMm = device.logicalDpiY() / 25.4;
     const qreal dpmm = layout.dotsPerMm;
+    const auto [area, scale] = printableArea(device);
+    layout.scale = scale;
+    layout.area = QRectF(area.topLeft() * dpmm / scale, area.size() * dpmm / scale);
     const TQRBand* footer = firstOfKind(m_bands, TQRBand::Kind::PageFooter);
-    const qreal footerTop = (paperHeight - margin - (footer ? footer->height() : 0.0)) * dpmm;
-    Builder builder(layout, margin * dpmm, footerTop);
+    const qreal footerTop = layout.area.bottom() - (footer ? footer->height() : 0.0) * dpmm;
+    Builder builder(layout, layout.area.top(), footerTop);
     if (const TQRBand* title = firstOfKind(m_bands, TQRBand::Kind::Title))
         builder.place(title);
 
@@ -140,8 +176,10 @@ TQuickRep::Layout TQuickRep::layOut(QPaintDevice& device) const
 void TQuickRep::paintPage(QPainter& painter, const Layout& layout, int page, QDate date) const
 {
     const qreal dpmm = layout.dotsPerMm;
-    const PaintContext context{painter, dpmm, date};
-    const qreal left = margin * dpmm;
+    const PaintContext context{painter, dpmm, date, page + 1, int(layout.pages.size())};
+    const qreal left = layout.area.left();
+    painter.save();
+    painter.scale(layout.scale, layout.scale);
     for (const Placement& placed : layout.pages[std::size_t(page)]) {
         const QPointF topLeft(left, placed.top);
         if (placed.continued)
@@ -151,7 +189,7 @@ void TQuickRep::paintPage(QPainter& painter, const Layout& layout, int page, QDa
             placed.band->paint(context, topLeft, printableWidth, placed.height / dpmm);
         if (placed.body < 0)
             continue;
-        const QTextDocument& document = *layout.bodies[std::size_t(placed.body)];
+        const richbody::Body& body = *layout.bodies[std::size_t(placed.body)];
         const qreal memoLeft = placed.band->richText()->geometry().left() * dpmm;
         const qreal bandBottom = placed.top + placed.height;
         const qreal bottom =
@@ -160,14 +198,14 @@ void TQuickRep::paintPage(QPainter& painter, const Layout& layout, int page, QDa
             continue;
         painter.save();
         painter.translate(left + memoLeft, placed.textTop - placed.slice.top);
-        const_cast<QTextDocument&>(document).drawContents(
-            &painter, QRectF(0, placed.slice.top, document.textWidth(), bottom - placed.slice.top));
+        painter.setClipRect(QRectF(0, placed.slice.top, body.width(), bottom - placed.slice.top),
+                            Qt::IntersectClip);
+        // Only the slice's own lines, so that a PDF's text holds each line once.
+        body.draw(painter, QPointF(0, 0), placed.slice.firstLine, placed.slice.endLine);
         painter.restore();
     }
     // The page frame: top, left and right edges of the printable area.
-    const QRectF frame(left, margin * dpmm, printableWidth * dpmm,
-                       (paperHeight - 2 * margin) * dpmm);
-    painter.save();
+    const QRectF frame(left, layout.area.top(), printableWidth * dpmm, layout.area.height());
     painter.setPen(QPen(Qt::black, context.lineWidth()));
     painter.drawLine(frame.topLeft(), frame.topRight());
     painter.drawLine(frame.topLeft(), frame.bottomLeft());

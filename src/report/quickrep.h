@@ -1,16 +1,23 @@
 #pragma once
 
-// A report page laid out by bands on A4 portrait paper with 10 mm margins: a title band
-// printed once at the top of the first page, detail bands that print while the report's
-// data callback says there is more (a body band's rich-text box stretches to its whole
-// content and continues at the top of the following pages), a page footer band at the
-// bottom of every page, the last included, and frame lines along the top, left and right
-// of the printable area. Positions are in millimetres; drawing is on any paged device.
+// A report page laid out by bands, designed for A4 portrait paper with 10 mm margins: a
+// title band printed once at the top of the first page, detail bands that print while the
+// report's data callback says there is more (a body band's rich-text box stretches to its
+// whole content and continues at the top of the following pages), a page footer band at
+// the bottom of every page, the last included, and frame lines along the top, left and
+// right of the printable area. Positions are in millimetres; drawing is on any paged
+// device.
+//
+// Other paper: the 190 mm bands keep their size and stand centred between margins of at
+// least 10 mm (more where the printer cannot print so near the edge), the footer at the
+// bottom of that area, so a shorter sheet only breaks sooner, always between two lines.
+// Paper too narrow (or too short) for them has the whole page drawn smaller to fit.
 
 #include "report/qrband.h"
 
 #include <QDate>
 #include <QObject>
+#include <QRectF>
 
 #include <functional>
 #include <memory>
@@ -62,16 +69,21 @@ public:
     struct Layout
     {
         qreal dotsPerMm = 1;
+        // Device units per layout unit: 1, or less on paper too small for the design.
+        qreal scale = 1;
+        // The printable area the bands fill, in layout units from the paper's corner.
+        QRectF area;
         std::vector<std::vector<Placement>> pages;
-        std::vector<std::unique_ptr<QTextDocument>> bodies;
+        std::vector<std::unique_ptr<richbody::Body>> bodies;
     };
 
-    // Lays the report out for `device` (its resolution decides line heights).
+    // Lays the report out for `device`: its resolution decides line heights, its paper
+    // (A4 for a device without pages, such as a picture) where the pages break.
     Layout layOut(QPaintDevice& device) const;
     // Prints every page on `device` (a printer, a PDF or the preview) with today's `date`;
     // false when the device cannot be painted on.
     bool print(QPagedPaintDevice& device, QDate date) const;
-    // Draws one laid-out page.
+    // Draws one laid-out page (0 is the first).
     void paintPage(QPainter& painter, const Layout& layout, int page, QDate date) const;
 
     // A4 portrait, the whole sheet addressable, for printers and PDF files.

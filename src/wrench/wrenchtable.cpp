@@ -3,6 +3,7 @@
 #include "common/numbertext.h"
 #include "common/rounding.h"
 #include "listings/listingdocument.h"
+#include "listings/tabcolumns.h"
 
 namespace mirandel::wrench {
 
@@ -104,6 +105,9 @@ QString pageColumnInch()
 void writeListing(ListingDocument& document, bool exportHeading, QChar separator)
 {
     document.clear();
+    // The inch half under the right column heading, after five tabs or six (row 5); the
+    // export heading's four tabs land there too.
+    document.setTabStops(tabcolumns::stops({{tabcolumns::rightHalf, 6}}));
     if (exportHeading) {
         document.addLine(QString(15, u' ') + pageTitle());
         document.formatRange(1, 100, {.size = 18});

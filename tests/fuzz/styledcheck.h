@@ -39,8 +39,8 @@ inline QString describe(const TextAttributes& a)
         .arg(a.bold ? QStringLiteral(" bold") : QString());
 }
 
-// The same text, the same attributes on every character and the same tab width; on a
-// difference, says where before failing.
+// The same text, the same attributes on every character, the same tab width and tab
+// stops; on a difference, says where before failing.
 inline void checkSame(const StyledText& expected, const StyledText& actual, const char* where)
 {
     if (expected == actual)
@@ -64,10 +64,14 @@ inline void checkSame(const StyledText& expected, const StyledText& actual, cons
                   .arg(a.size())
                   .arg(at < b.size() ? b[at].unicode() : 0, 4, 16, QChar(u'0'))
                   .arg(at < a.size() ? a[at].unicode() : 0, 4, 16, QChar(u'0'));
-    else
+    else if (actual.defaultTab() != expected.defaultTab())
         why = QStringLiteral("tab width %1, not %2")
                   .arg(actual.defaultTab())
                   .arg(expected.defaultTab());
+    else
+        why = QStringLiteral("%1 tab stops, not %2")
+                  .arg(actual.tabStops().size())
+                  .arg(expected.tabStops().size());
     std::fprintf(stderr, "%s: %s\n", where, qPrintable(why));
     fail("the same styled text", __FILE__, __LINE__);
 }

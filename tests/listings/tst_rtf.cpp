@@ -105,6 +105,10 @@ void TestRtf::writerMarkup()
     QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deftab720{\\fonttbl"));
     QVERIFY(rtf.contains("{\\f0\\fswiss\\fcharset0 arial;}"));
     QVERIFY(rtf.contains("{\\colortbl ;\\red0\\green0\\blue128;}"));
+    // A4 with 10 mm margins, so a word processor neither falls back to Letter nor wraps
+    // the report page's widest lines.
+    QVERIFY(rtf.contains("\\paperw11906\\paperh16838\\margl567\\margr567\\margt567\\margb567"));
+    QVERIFY2(rtf.contains("\\pard\\plain\\f0"), rtf.constData()); // no tab stops set
     QVERIFY2(rtf.contains("\\f0\\fs24\\cf1\\b a\\tab b\\par\r\nc\\par\r\n}"), rtf.constData());
     QVERIFY(rtf.endsWith("}\r\n"));
     for (char c : rtf)
@@ -143,6 +147,8 @@ void TestRtf::roundTrip_data()
     QTest::newRow("empty") << doc.content();
     doc.addLine(u"1 Lb = 0,454 Kg\t\t\t\t\t\t\t1 Kg = 2,205 Lb"_s);
     QTest::newRow("one row") << doc.content();
+    doc.setTabStops({5280, 5274, 822, 821, 5275});
+    QTest::newRow("tab stops of the columns") << doc.content();
     doc.clear();
     doc.addLine(u"                         Températures °F <> °C"_s);
     doc.formatRange(1, 100, {.size = 18});
@@ -174,6 +180,7 @@ void TestRtf::roundTrip()
     QString why;
     QVERIFY2(sameContent(content, back, &why), qPrintable(why));
     QCOMPARE(back.defaultTab(), 720);
+    QCOMPARE(back.tabStops(), content.tabStops());
 }
 
 void TestRtf::randomDocumentsRoundTrip()
@@ -195,6 +202,7 @@ void TestRtf::readsWordProcessorFiles_data()
     QTest::addColumn<int>("firstSize");
     QTest::addColumn<QRgb>("lastColour");
     QTest::addColumn<bool>("lastBold");
+    QTest::addColumn<QList<int>>("tabStops");
 
     QTest::newRow("office style")
         << QByteArray("{\\rtf1\\adeflang1025\\ansi\\ansicpg1252\\uc1\\deff0{\\fonttbl"
@@ -206,24 +214,33 @@ void TestRtf::readsWordProcessorFiles_data()
                       "\\pard\\plain\\f1\\fs20 Caf\\'e9\\tab {\\b\\cf1 bold red}\\par "
                       "\\pard {\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}}"
                       "\\u8364\\'80 {\\cf1\\b end}}")
-        << u"Café\tbold red\r\nlink€ end"_s << u"Arial"_s << 10 << QRgb(0xFF0000) << true;
+        << u"Café\tbold red\r\nlink€ end"_s << u"Arial"_s << 10 << QRgb(0xFF0000) << true
+        << QList<int>{};
     QTest::newRow("groups restore state")
         << QByteArray("{\\rtf1{\\fonttbl\\f0 A;\\f1 B;}\\f0\\fs16 x{\\f1\\fs40\\b y}z}") << u"xyz"_s
-        << u"A"_s << 8 << QRgb(0) << false;
+        << u"A"_s << 8 << QRgb(0) << false << QList<int>{};
     QTest::newRow("unicode skip count")
         << QByteArray("{\\rtf1\\uc2 \\u945\\'3f\\'3fa{\\uc0\\u946 b}\\u947??c}") << u"αaβbγc"_s
-        << u"Arial"_s << 12 << QRgb(0) << false;
-    QTest::newRow("binary picture data skipped") << QByteArray("{\\rtf1 a{\\pict\\bin4 }}{}b}c}")
-                                                 << u"ac"_s << u"Arial"_s << 12 << QRgb(0) << false;
+        << u"Arial"_s << 12 << QRgb(0) << false << QList<int>{};
+    QTest::newRow("binary picture data skipped")
+        << QByteArray("{\\rtf1 a{\\pict\\bin4 }}{}b}c}") << u"ac"_s << u"Arial"_s << 12 << QRgb(0)
+        << false << QList<int>{};
     QTest::newRow("unknown words and symbols")
         << QByteArray("{\\rtf1 \\foo123 a\\-b\\~c\\zzz-4 d\\emdash\\line e\\\r\nf}")
-        << u"ab\u00A0cd\u2014\r\ne\r\nf"_s << u"Arial"_s << 12 << QRgb(0) << false;
+        << u"ab\u00A0cd\u2014\r\ne\r\nf"_s << u"Arial"_s << 12 << QRgb(0) << false << QList<int>{};
     QTest::newRow("colour index past the table is black")
         << QByteArray("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\cf9 a\\cf1 b}") << u"ab"_s
-        << u"Arial"_s << 12 << QRgb(0x010203) << false;
+        << u"Arial"_s << 12 << QRgb(0x010203) << false << QList<int>{};
     QTest::newRow("table cells become tabs")
         << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000 a\\cell b\\cell\\row}")
-        << u"a\tb\t\r\n"_s << u"Arial"_s << 12 << QRgb(0) << false;
+        << u"a\tb\t\r\n"_s << u"Arial"_s << 12 << QRgb(0) << false << QList<int>{};
+    QTest::newRow("tab stops of the first paragraph")
+        << QByteArray("{\\rtf1{\\tx99 a}\\pard\\tqr\\tx1000\\tx500\\tx500\\tx0 b\\tab c\\par"
+                      "\\pard\\tx3000 d\\par}")
+        << u"ab\tc\r\nd\r\n"_s << u"Arial"_s << 12 << QRgb(0) << false << QList<int>{500, 1000};
+    QTest::newRow("tab stops of a text without paragraph marks")
+        << QByteArray("{\\rtf1\\pard\\tx2000\\tx40000 a}") << u"a"_s << u"Arial"_s << 12 << QRgb(0)
+        << false << QList<int>{2000};
 }
 
 void TestRtf::readsWordProcessorFiles()
@@ -234,12 +251,14 @@ void TestRtf::readsWordProcessorFiles()
     QFETCH(int, firstSize);
     QFETCH(QRgb, lastColour);
     QFETCH(bool, lastBold);
+    QFETCH(QList<int>, tabStops);
     const StyledText content = rtf::read(rtf);
     QCOMPARE(content.text(), text);
     QCOMPARE(content.attributesAt(0).font, firstFont);
     QCOMPARE(content.attributesAt(0).size, firstSize);
     QCOMPARE(content.attributesAt(content.length() - 1).colour, lastColour);
     QCOMPARE(content.attributesAt(content.length() - 1).bold, lastBold);
+    QCOMPARE(content.tabStops(), tabStops);
 }
 
 void TestRtf::readsPlainText()

@@ -15,7 +15,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTest>
-#include <QTextBlock>
 
 using namespace mirandel;
 using namespace mirandel::test;
@@ -63,12 +62,24 @@ void TestReportLayout::pagesOfAListing_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<int>("rows");
     QTest::addColumn<bool>("printer");
-    QTest::newRow("tableau1 one row") << u"QuickRepTableau1"_s << 1 << true;
-    QTest::newRow("tableau1 300 rows") << u"QuickRepTableau1"_s << 300 << true;
-    QTest::newRow("tableau1 1300 rows") << u"QuickRepTableau1"_s << 1300 << true;
-    QTest::newRow("tableau1 300 rows on screen") << u"QuickRepTableau1"_s << 300 << false;
-    QTest::newRow("tableau2 one row") << u"QuickRepTableau2"_s << 1 << true;
-    QTest::newRow("tableau2 600 rows") << u"QuickRepTableau2"_s << 600 << true;
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<bool>("landscape");
+    const int a4 = QPageSize::A4;
+    QTest::newRow("tableau1 one row") << u"QuickRepTableau1"_s << 1 << true << a4 << false;
+    QTest::newRow("tableau1 300 rows") << u"QuickRepTableau1"_s << 300 << true << a4 << false;
+    QTest::newRow("tableau1 1300 rows") << u"QuickRepTableau1"_s << 1300 << true << a4 << false;
+    QTest::newRow("tableau1 300 rows on screen")
+        << u"QuickRepTableau1"_s << 300 << false << a4 << false;
+    QTest::newRow("tableau2 one row") << u"QuickRepTableau2"_s << 1 << true << a4 << false;
+    QTest::newRow("tableau2 600 rows") << u"QuickRepTableau2"_s << 600 << true << a4 << false;
+    // Regression: the layout was fixed to 297 mm, so on shorter paper the footer fell off
+    // the page and the frame ran off it.
+    QTest::newRow("tableau1 300 rows on Letter")
+        << u"QuickRepTableau1"_s << 300 << true << int(QPageSize::Letter) << false;
+    QTest::newRow("tableau2 600 rows on A4 landscape")
+        << u"QuickRepTableau2"_s << 600 << true << a4 << true;
+    QTest::newRow("tableau1 300 rows on A5, drawn smaller")
+        << u"QuickRepTableau1"_s << 300 << true << int(QPageSize::A5) << false;
 }
 
 void TestReportLayout::pagesOfAListing()
@@ -76,6 +87,8 @@ void TestReportLayout::pagesOfAListing()
     QFETCH(QString, page);
     QFETCH(int, rows);
     QFETCH(bool, printer);
+    QFETCH(int, paper);
+    QFETCH(bool, landscape);
     Running run;
     TWinControlForm1& form = run.program->reports();
     TQuickRep* report = form.findChild<TQuickRep*>(page);
@@ -86,23 +99,39 @@ void TestReportLayout::pagesOfAListing()
     QPrinter pdf(QPrinter::HighResolution);
     TQuickRep::setUpPrinter(pdf);
     pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+    pdf.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QImage image = pageImage();
     QPaintDevice& device = printer ? static_cast<QPaintDevice&>(pdf) : image;
     const TQuickRep::Layout layout = report->layOut(device);
     const qreal dpmm = layout.dotsPerMm;
     const int pages = int(layout.pages.size());
 
-    const auto lines = richbody::lines(*layout.bodies.front());
+    // The paper in millimetres, and what a millimetre of it is in layout units.
+    QSizeF sheet = QPageSize(QPageSize::PageSizeId(paper)).size(QPageSize::Millimeter);
+    if (landscape)
+        sheet.transpose();
+    const qreal unitsPerMm = dpmm / layout.scale;
+    // The 190 mm bands fit between 10 mm margins, centred, full size whenever they can.
+    QCOMPARE(layout.scale <= 1.0, true);
+    QCOMPARE(qFuzzyCompare(layout.scale, 1.0), sheet.width() >= 210 && sheet.height() >= 120);
+    QVERIFY(190 * layout.scale <= sheet.width() - 20 + 0.01);
+    QVERIFY(qAbs(layout.area.left() / unitsPerMm - (sheet.width() - 190 * layout.scale) / 2) <
+            0.01);
+    const qreal top = 10 * unitsPerMm;
+    const qreal bottom = (sheet.height() - 10) * unitsPerMm;
+
+    const auto& lines = layout.bodies.front()->lines();
     QCOMPARE(int(lines.size()), rows);
     const qreal lineHeight = lines.front().bottom - lines.front().top;
-    const qreal pageLines = (277 - report->bands().last()->height()) * dpmm / lineHeight;
+    const qreal pageLines = (bottom - top - report->bands().last()->height() * dpmm) / lineHeight;
     QVERIFY2(pages >= 1 + int((rows - 1) / pageLines), qPrintable(QString::number(pages)));
     QVERIFY(pages <= 1 + int(rows / (pageLines - 80 * dpmm / lineHeight)) + 1);
     if (rows == 1)
         QCOMPARE(pages, 1);
 
     int nextLine = 0;
-    const qreal footerTop = (287 - report->bands().last()->height()) * dpmm;
+    const qreal footerTop = bottom - report->bands().last()->height() * dpmm;
     for (int p = 0; p < pages; ++p) {
         const auto& placed = layout.pages[std::size_t(p)];
         // Title band on the first page only, at the top of the printable area.
@@ -111,10 +140,10 @@ void TestReportLayout::pagesOfAListing()
         });
         QCOMPARE(hasTitle, p == 0);
         if (p == 0)
-            QCOMPARE(placed.front().top, 10 * dpmm);
+            QVERIFY(qAbs(placed.front().top - top) < 0.01);
         // The footer on every page, at the bottom of the printable area.
         QCOMPARE(placed.back().band->kind(), TQRBand::Kind::PageFooter);
-        QVERIFY(qAbs(placed.back().top + placed.back().height - 287 * dpmm) < 0.01);
+        QVERIFY(qAbs(placed.back().top + placed.back().height - bottom) < 0.01);
         // The body: whole lines only, in order, above the footer.
         const auto body =
             std::find_if(placed.begin(), placed.end(), [](const auto& b) { return b.body >= 0; });
@@ -127,7 +156,7 @@ void TestReportLayout::pagesOfAListing()
         }
         QVERIFY(body->textTop + (body->slice.bottom - body->slice.top) <= footerTop + 0.01);
         if (p > 0)
-            QCOMPARE(body->textTop, 10 * dpmm);
+            QVERIFY(qAbs(body->textTop - top) < 0.01);
         nextLine = body->slice.endLine;
         // A later page is full: its next line would not have fitted.
         if (p + 1 < pages)
@@ -191,32 +220,54 @@ void TestReportLayout::bodyKeepsTabsFontsSizesAndColours()
     const StyledText content = rtf::read(rtf::write(document.content()));
     QImage image = pageImage();
     const auto body = richbody::build(content, image, 186.5 * 150 / 25.4);
-    QCOMPARE(body->blockCount(), 4); // no empty block after the last line
-    QCOMPARE(body->toPlainText(), u" Titre\n\na\tb\nred"_s);
+    QCOMPARE(body->paragraphCount(), 4); // no empty paragraph after the last line
+    QStringList texts;
+    for (int p = 0; p < body->paragraphCount(); ++p)
+        texts << body->paragraphText(p);
+    QCOMPARE(texts, (QStringList{u" Titre"_s, QString(), u"a\tb"_s, u"red"_s}));
 
-    const auto formatAt = [&](int position) {
-        QTextCursor cursor(body.get());
-        cursor.setPosition(position + 1);
-        return cursor.charFormat();
+    QCOMPARE(body->formatAt(0, 0).fontPointSize(), 8.0);
+    // Each font in the face it prints in.
+    const auto face = [](const QTextCharFormat& format) {
+        return format.fontFamilies().toStringList().join(u',').toLower();
     };
-    QCOMPARE(formatAt(0).fontPointSize(), 8.0);
-    QCOMPARE(formatAt(0).fontFamilies().toStringList(), QStringList{u"MS Sans Serif"_s});
-    QCOMPARE(formatAt(1).fontPointSize(), 18.0);
+    QCOMPARE(face(body->formatAt(0, 0)), u"liberation sans"_s);
+    QCOMPARE(body->formatAt(0, 1).fontPointSize(), 18.0);
     // The empty line keeps the height of its 18-point line break.
-    QCOMPARE(body->findBlockByNumber(1).charFormat().fontPointSize(), 18.0);
-    const QTextCharFormat column = formatAt(10);
-    QCOMPARE(column.fontFamilies().toStringList(), QStringList{u"arial"_s});
+    const auto height = [&body](int line) {
+        return body->lines()[std::size_t(line)].bottom - body->lines()[std::size_t(line)].top;
+    };
+    QCOMPARE(body->lines().size(), std::size_t(4));
+    QCOMPARE(height(1), height(0));
+    QVERIFY(height(1) > height(3) * 2);
+    const QTextCharFormat column = body->formatAt(2, 2);
+    QCOMPARE(face(column), u"liberation sans"_s);
     QCOMPARE(column.fontPointSize(), 12.0);
     QCOMPARE(column.fontWeight(), int(QFont::Bold));
     QCOMPARE(column.foreground().color(), QColor(0x000080));
-    const QTextCharFormat red = formatAt(13);
+    const QTextCharFormat red = body->formatAt(3, 0);
     QCOMPARE(red.foreground().color(), QColor(0xFF0000));
     QCOMPARE(red.fontPointSize(), 8.0);
     QCOMPARE(red.fontWeight(), int(QFont::Bold));
     // The tab falls on the first default stop, half an inch from the left edge.
-    const QTextBlock tabs = body->findBlockByNumber(2);
-    const QTextLine line = tabs.layout()->lineAt(0);
-    QCOMPARE(line.cursorToX(2), 0.5 * image.logicalDpiX());
+    QCOMPARE(body->xOf(2, 2), 0.5 * image.logicalDpiX());
+    // The file's tab stops come first: the tab after "a" ends on the stop an inch in; after
+    // a text past that stop, each of two tabs takes the next stop.
+    StyledText withStops = content;
+    withStops.setTabStops({1440, 2880, 2881});
+    const auto columns = richbody::build(withStops, image, 186.5 * 150 / 25.4);
+    QCOMPARE(columns->xOf(2, 2), 1.0 * image.logicalDpiX());
+    ListingDocument runs;
+    runs.clear();
+    runs.setTabStops({1440, 2880, 2881});
+    runs.addLine(u"a first cell an inch long\t\tb"_s);
+    runs.addLine(u"\t\t"_s);
+    const auto twoTabs = richbody::build(runs.content(), image, 186.5 * 150 / 25.4);
+    QVERIFY(twoTabs->xOf(0, 25) > 1.0 * image.logicalDpiX());
+    QVERIFY(qAbs(twoTabs->xOf(0, 27) - 2881 / 1440.0 * image.logicalDpiX()) < 1.0 / 32);
+    // A line of tabs only is as tall as a line of text.
+    const auto& tabLines = twoTabs->lines();
+    QCOMPARE(tabLines[1].bottom - tabLines[1].top, tabLines[0].bottom - tabLines[0].top);
 }
 
 void TestReportLayout::fontsMapToInstalledFaces()

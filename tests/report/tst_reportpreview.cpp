@@ -12,16 +12,21 @@
 #include "wrench/cleangl.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPainter>
 #include <QPdfDocument>
 #include <QPdfSelection>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -101,7 +106,9 @@ private slots:
     void saveReportWritesTheSamePages();
     void saveReportThroughItsFileDialog();
     void printAndPrinterSetupUseQtDialogs();
+    void loadReportShowsASavedPdf_data();
     void loadReportShowsASavedPdf();
+    void letterPaperFromPrinterSetup();
     void loadReportErrors();
     void previewShowsTheFileNotTheDocument();
     void missingFileShowsNoPreview();
@@ -245,6 +252,14 @@ void TestReportPreview::saveReportWritesTheSamePages()
     }
     QVERIFY(texts.front().contains(u"1 Lb = 0.454 Kg"_s));
     QVERIFY(texts.back().contains(u"%1 Kg = "_s.arg(rows)));
+    // Page numbers, and each row once: the rows either side of a page break used to be
+    // drawn on both pages, clipped out of sight, so a search found them twice.
+    const QString all = texts.join(u'\n');
+    for (int page = 0; page < texts.size(); ++page)
+        QVERIFY2(texts[page].contains(TQRSysData::pageText(page + 1, pages)),
+                 qPrintable(texts[page].right(120)));
+    for (int n = 1; n <= rows; ++n)
+        QCOMPARE(all.count(QRegularExpression(u"(?<![0-9])%1 Lb = "_s.arg(n))), 1);
     if (qEnvironmentVariableIsSet("MIRANDEL_KEEP_REPORT"))
         QFile::copy(pdf, qEnvironmentVariable("MIRANDEL_KEEP_REPORT"));
 }
@@ -292,9 +307,19 @@ void TestReportPreview::printAndPrinterSetupUseQtDialogs()
     QCOMPARE(opened, (QStringList{u"QPrintDialog"_s, u"QPageSetupDialog"_s}));
 }
 
+void TestReportPreview::loadReportShowsASavedPdf_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::newRow("pages full of rows") << 250;
+    // Regression: the margins and the room above the footer, where a saved page is
+    // transparent, were shown (and printed) in solid black.
+    QTest::newRow("one row, mostly blank paper") << 1;
+}
+
 void TestReportPreview::loadReportShowsASavedPdf()
 {
-    Listing listing(250);
+    QFETCH(int, rows);
+    Listing listing(rows);
     const QString pdf = listing.folder.filePath(u"saved.pdf"_s);
     listing.preview([&](TPrintPreview* preview) {
         const int pages = preview->pageCount();
@@ -303,8 +328,88 @@ void TestReportPreview::loadReportShowsASavedPdf()
         QVERIFY(preview->showsLoadedReport());
         QCOMPARE(preview->pageCount(), pages);
         QCOMPARE(preview->pageText(), u"Page 1 of %1"_s.arg(pages));
+        // What the view shows: paper with text and lines on it, nowhere a black area.
+        preview->ZoomToFit->trigger();
+        QApplication::processEvents();
+        const QImage shown = preview->preview()->grab().toImage();
+        qsizetype dark = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                dark += QColor(shown.pixel(x, y)).lightness() < 50;
+        QVERIFY2(
+            dark < shown.width() * shown.height() / 20,
+            qPrintable(u"%1 of %2 pixels dark"_s.arg(dark).arg(shown.width() * shown.height())));
+        const QString pictures = qEnvironmentVariable("MIRANDEL_PICTURES");
+        if (!pictures.isEmpty() && rows == 1)
+            shown.save(QDir(pictures).filePath(u"load-report.png"_s));
     });
     QVERIFY(listing.run.platform.errors.isEmpty());
+}
+
+void TestReportPreview::letterPaperFromPrinterSetup()
+{
+    Listing listing(250);
+    const QString pdf = listing.folder.filePath(u"letter.pdf"_s);
+    int a4Pages = 0, pages = 0;
+    listing.preview([&](TPrintPreview* preview) {
+        a4Pages = preview->pageCount();
+        whenModalOpens([](QWidget* modal) {
+            auto* dialog = qobject_cast<QPageSetupDialog*>(modal);
+            QVERIFY(dialog);
+            auto* paper = dialog->findChild<QComboBox*>(u"pageSizeCombo"_s);
+            QVERIFY(paper);
+            const int letter = paper->findText(u"Letter"_s, Qt::MatchStartsWith);
+            QVERIFY(letter >= 0);
+            pick(paper, letter);
+            dialog->accept();
+        });
+        preview->PrinterSetup->trigger();
+        pages = preview->pageCount();
+        QVERIFY(preview->saveReport(pdf));
+    });
+    QVERIFY2(pages >= a4Pages, qPrintable(u"%1 Letter pages, %2 A4"_s.arg(pages).arg(a4Pages)));
+    QPdfDocument saved;
+    QCOMPARE(saved.load(pdf), QPdfDocument::Error::None);
+    QCOMPARE(saved.pageCount(), pages);
+    const qreal margin = 10 / 25.4 * 72; // 10 mm in points
+    for (int page = 0; page < pages; ++page) {
+        QCOMPARE(saved.pagePointSize(page).toSize(), QSize(612, 792));
+        // Every text inside the margins, the footer's too.
+        const QPdfSelection text = saved.getAllText(page);
+        QVERIFY(text.text().contains(u"Edition du"_s));
+        QVERIFY(text.text().contains(TQRSysData::pageText(page + 1, pages)));
+        const QRectF inked = text.boundingRectangle();
+        QVERIFY2(inked.top() >= margin - 0.5 && inked.bottom() <= 792 - margin + 0.5 &&
+                     inked.left() >= margin && inked.right() <= 612 - margin,
+                 qPrintable(u"page %1: text from %2 to %3 pt"_s.arg(page + 1)
+                                .arg(inked.top())
+                                .arg(inked.bottom())));
+    }
+    // The footer's bottom line and the frame's sides on the paper, centred; blank below.
+    const QImage last = saved.render(pages - 1, QSize(612 * 2, 792 * 2));
+    // Ink within half a point of (x, y): a thin line falls between pixels.
+    const auto ink = [&last](qreal xPt, qreal yPt) {
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy) {
+                const QColor colour =
+                    QColor::fromRgba(last.pixel(qRound(xPt * 2) + dx, qRound(yPt * 2) + dy));
+                if (colour.alpha() > 128 && colour.lightness() < 160)
+                    return true;
+            }
+        return false;
+    };
+    const qreal side = (612 - 190 / 25.4 * 72) / 2;
+    QVERIFY(ink(306, 792 - margin));
+    QVERIFY(ink(side, 400) && ink(612 - side, 400));
+    for (qreal x = 1; x < 611; x += 3)
+        QVERIFY(!ink(x, 792 - margin + 3));
+    const QString pictures = qEnvironmentVariable("MIRANDEL_PICTURES");
+    if (!pictures.isEmpty()) {
+        QImage first = saved.render(0, QSize(612 * 2, 792 * 2));
+        first.fill(Qt::white);
+        QPainter(&first).drawImage(0, 0, saved.render(0, QSize(612 * 2, 792 * 2)));
+        first.save(QDir(pictures).filePath(u"letter-page.png"_s));
+    }
 }
 
 void TestReportPreview::loadReportErrors()
