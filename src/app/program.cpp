@@ -31,6 +31,7 @@ Program::Program(Platform* platform)
         platform = m_ownPlatform.get();
     }
     m_platform = platform;
+    windowkit::installApplicationFont();
     QApplication::setApplicationName(QStringLiteral("MIRANDEL"));
     // Ties the windows to the installed desktop entry (its icon and name in the shell).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mirandel.Mirandel"));

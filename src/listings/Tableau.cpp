@@ -4,6 +4,7 @@
 #include "listings/listingfile.h"
 #include "listings/rtfreader.h"
 #include "platform/platform.h"
+#include "platform/windowkit.h"
 #include "report/printpreview.h"
 #include "report/quickrep.h"
 
@@ -18,6 +19,8 @@ TWinControlForm1::TWinControlForm1(Program& program, QWidget* parent)
 {
     setObjectName(u"TWinControlForm1"_s);
     setWindowTitle(u"WinControlForm1"_s);
+    // The report pages' default font.
+    setFont(windowkit::arial(10));
     buildTableau1();
     buildTableau2();
     QuickRepTableau2->needData = [this](QObject* sender, bool& moreData) {

@@ -1,5 +1,7 @@
 #include "platform/windowkit.h"
 
+#include <QApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -78,6 +80,32 @@ QFont arial(int pointSize, bool bold)
     QFont font(QStringLiteral("Arial"), pointSize);
     font.setBold(bold);
     return font;
+}
+
+void installFontSubstitutes()
+{
+    const QStringList families = QFontDatabase::families();
+    QString face;
+    for (const char* candidate :
+         {"Liberation Sans", "Arimo", "Helvetica", "Nimbus Sans", "DejaVu Sans"}) {
+        if (families.contains(QLatin1String(candidate))) {
+            face = QLatin1String(candidate);
+            break;
+        }
+    }
+    if (face.isEmpty())
+        return;
+    for (const char* name : {"MS Sans Serif", "Arial"}) {
+        const QString family = QLatin1String(name);
+        if (!QFont::substitutes(family).contains(face))
+            QFont::insertSubstitution(family, face);
+    }
+}
+
+void installApplicationFont()
+{
+    installFontSubstitutes();
+    QApplication::setFont(arial(8));
 }
 
 std::optional<QChar> typedCharacter(const QKeyEvent* event)

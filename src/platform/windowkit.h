@@ -43,6 +43,17 @@ QColor textColour(const QWidget* widget);
 
 QFont arial(int pointSize, bool bold = false);
 
+// Makes "Arial" and "MS Sans Serif", absent from most Linux systems, resolve to the
+// metric-compatible Liberation Sans (or the closest installed sans serif) whatever other
+// faces the system has, so no text falls back to a face fontconfig happens to rank first.
+void installFontSubstitutes();
+
+// The substitutes, and Arial 8 pt as the application's default font: every window and
+// every control that sets no font of its own (message boxes, file dialogs, the print
+// preview) is drawn in it rather than in the platform's "Sans Serif". Call it before the
+// first window is made.
+void installApplicationFont();
+
 // The printable character a key press types, for a key filter to judge; nullopt for keys
 // that keep their usual meaning: navigation, modifiers, Tab and other control keys, and
 // shortcuts typed with Ctrl or Meta.

@@ -1,5 +1,7 @@
 #include "report/quickrep.h"
 
+#include "platform/windowkit.h"
+
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
@@ -11,7 +13,7 @@ namespace mirandel {
 TQuickRep::TQuickRep(const QString& name, QObject* parent) : QObject(parent)
 {
     setObjectName(name);
-    richbody::installFontSubstitutes();
+    windowkit::installFontSubstitutes();
 }
 
 TQuickRep::~TQuickRep() = default;

@@ -1,7 +1,6 @@
 #include "report/richbody.h"
 
 #include <QFont>
-#include <QFontDatabase>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextLayout>
@@ -13,28 +12,9 @@ using namespace Qt::StringLiterals;
 
 namespace mirandel::richbody {
 
-void installFontSubstitutes()
-{
-    const QStringList families = QFontDatabase::families();
-    QString face;
-    for (const QString& candidate :
-         {u"Liberation Sans"_s, u"Arimo"_s, u"Helvetica"_s, u"Nimbus Sans"_s, u"DejaVu Sans"_s}) {
-        if (families.contains(candidate)) {
-            face = candidate;
-            break;
-        }
-    }
-    if (face.isEmpty())
-        return;
-    for (const QString& name : {u"MS Sans Serif"_s, u"Arial"_s}) {
-        if (!QFont::substitutes(name).contains(face))
-            QFont::insertSubstitution(name, face);
-    }
-}
-
 namespace {
 
-// The face is named as installFontSubstitutes chose it, and Latin text is set without
+// The face is named as windowkit::installFontSubstitutes chose it, and Latin text is set without
 // OpenType shaping (the face's kerning still applies): resolving the substitution and
 // shaping anew for each piece of text, on every page drawn, made long tables slow.
 QFont fontFor(const TextAttributes& attributes, const QPaintDevice& device)

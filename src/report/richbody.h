@@ -25,10 +25,6 @@ class QTextLayout;
 
 namespace mirandel::richbody {
 
-// Makes "MS Sans Serif" and "Arial", absent from Linux desktops, print in the
-// metric-compatible Liberation Sans (or the closest installed sans serif).
-void installFontSubstitutes();
-
 struct LineExtent
 {
     qreal top;

@@ -35,6 +35,7 @@ TfrmcleDlg::TfrmcleDlg(Program& program, QWidget* parent) : QDialog(parent), m_p
 {
     setObjectName(u"TfrmcleDlg"_s);
     windowkit::setupFixedWindow(this, QString(), {318, 139}, windowkit::TitleButtons::None);
+    setFont(windowkit::arial(8));
     buildControls();
 }
 
