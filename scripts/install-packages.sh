@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the given Debian packages that are not installed yet (apt-get, as root or
-# through sudo). Installs nothing when all are there, so it is safe to run again.
+# through sudo, never asking a question). Installs nothing when all are there, so it is
+# safe to run again.
 set -euo pipefail
 
 missing=()
@@ -9,8 +10,9 @@ for p in "$@"; do
 done
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # sudo resets the environment: the frontend setting goes through env on its far side.
+    apt=(env DEBIAN_FRONTEND=noninteractive apt-get)
+    [ "$(id -u)" -ne 0 ] && apt=(sudo "${apt[@]}")
+    "${apt[@]}" update -qq
+    "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 fi
