@@ -60,6 +60,10 @@ stage_sources() {
         apt_private -qq source --download-only qt6-base
         dpkg-source --no-check -x qt6-base_*.dsc qtbase
     fi
+    if [ ! -f qtbase/.mirandel-patched ]; then
+        patch -d qtbase -p1 <"$root/packaging/windows/qtbase-printsupport-directwrite.patch"
+        touch qtbase/.mirandel-patched
+    fi
     # Debian's qt6-svg 6.4.2 source (its .dsc is listed) cannot be fetched from the mirror:
     # its tarballs answer 404. Debian's Qt 5 SVG source is there, and its code builds against
     # Qt 6 with the small CMake project in packaging/windows/qtsvg.
@@ -77,19 +81,26 @@ stage_qt() {
         return
     fi
     local started=$SECONDS
-    rm -rf "$qt_build" && mkdir -p "$qt_build" && cd "$qt_build"
-    # Only what the program and its tests use; tablets (the Wintab header is not in
-    # Debian's source) and DirectWrite 3 (not in mingw-w64 10's headers) are left out.
-    "$src_dir/qtbase/configure" -prefix "$qt_prefix" -release -shared \
-        -xplatform win32-g++ -qt-host-path /usr -nomake tests -nomake examples \
-        -no-opengl -no-feature-vulkan -no-freetype -no-feature-tabletevent \
-        -no-feature-directwrite3 -no-feature-direct2d -no-feature-sql -no-feature-network -no-feature-dbus \
-        -no-feature-concurrent -no-feature-xml -qt-zlib -qt-libpng -no-feature-jpeg \
-        -qt-pcre -qt-harfbuzz -qt-doubleconversion -ccache \
-        -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >"$out/qt-configure.log" 2>&1
+    mkdir -p "$qt_build" && cd "$qt_build"
+    if [ -f build.ninja ]; then
+        # An interrupted build goes on where it stopped.
+        log "resuming the Qt build in $qt_build"
+    else
+        # Only what the program and its tests use; tablets (the Wintab header is not in
+        # Debian's source), DirectWrite 3 (not in mingw-w64 10's headers) and Direct2D
+        # are left out: text is drawn by GDI's font engine.
+        "$src_dir/qtbase/configure" -prefix "$qt_prefix" -release -shared \
+            -xplatform win32-g++ -qt-host-path /usr -nomake tests -nomake examples \
+            -no-opengl -no-feature-vulkan -no-freetype -no-feature-tabletevent \
+            -no-feature-directwrite3 -no-feature-direct2d -no-feature-sql \
+            -no-feature-network -no-feature-dbus -no-feature-concurrent -no-feature-xml \
+            -qt-zlib -qt-libpng -no-feature-jpeg -qt-pcre -qt-harfbuzz \
+            -qt-doubleconversion -ccache \
+            -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+            -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >"$out/qt-configure.log" 2>&1
+    fi
     log "Qt configured in $((SECONDS - started)) s; building (log: $out/qt-build.log)"
-    nice -n "${QT_NICE:-15}" cmake --build . --parallel "$jobs" >"$out/qt-build.log" 2>&1
+    nice -n "${QT_NICE:-15}" cmake --build . --parallel "$jobs" >>"$out/qt-build.log" 2>&1
     nice -n "${QT_NICE:-15}" cmake --install . >"$out/qt-install.log" 2>&1
     echo "$((SECONDS - started))" >"$qt_prefix/.installed"
     log "Windows Qt built and installed in $(( (SECONDS - started) / 60 )) min"
@@ -109,7 +120,7 @@ stage_svg() {
     fi
     local started=$SECONDS work=$src_dir/qtsvg-qt6
     rm -rf "$work" && cp -a "$src_dir/qtsvg" "$work"
-    (cd "$work" && git apply "$root/packaging/windows/qtsvg/qtsvg-qt6.patch")
+    patch -d "$work" -p1 -s <"$root/packaging/windows/qtsvg/qtsvg-qt6.patch"
     rm -rf "$svg_build"
     qt_cmake -S "$root/packaging/windows/qtsvg" -B "$svg_build" -DQTSVG_SOURCE="$work" \
         -DCMAKE_INSTALL_PREFIX="$qt_prefix" >"$out/svg-configure.log" 2>&1
@@ -124,9 +135,15 @@ core_tests() { (cd "$app_build" && ctest -N -L '^(core|fuzz)$' | sed -n 's/^ *Te
 
 stage_app() {
     local started=$SECONDS
-    # The program icon, from the same SVG as the Linux desktop icon.
-    convert -background none "$root/resources/icons/mirandel.svg" \
-        -define icon:auto-resize=256,64,48,32,24,16 "$out/mirandel.ico"
+    # The program icon, drawn by Debian's Qt SVG from the same SVG as the Linux desktop icon.
+    local icon=$out/icon
+    mkdir -p "$icon"
+    # shellcheck disable=SC2046
+    g++ -std=c++17 -fPIC -o "$icon/svgicon" "$root/packaging/windows/svgicon.cpp" \
+        $(pkg-config --cflags --libs Qt6Svg Qt6Gui)
+    QT_QPA_PLATFORM=offscreen "$icon/svgicon" "$root/resources/icons/mirandel.svg" "$icon" \
+        256 64 48 32 24 16
+    convert "$icon"/icon-{256,64,48,32,24,16}.png "$out/mirandel.ico"
     qt_cmake -S "$root" -B "$app_build" -DMIRANDEL_BUILD_BENCH=OFF \
         -DMIRANDEL_WINDOWS_ICON="$out/mirandel.ico" >"$out/app-configure.log" 2>&1
     # The program and the tests that need no window (they run under Wine).
