@@ -43,6 +43,10 @@ started=$SECONDS
 mkdir -p "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1 || true
 wineserver -w
+# The windows are laid out for Arial: Wine draws it with Liberation Sans, as Linux does.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f \
+    >/dev/null 2>&1
+wineserver -w
 log "Wine prefix ready in $((SECONDS - started)) s"
 
 run=$out/wine/run
@@ -75,11 +79,12 @@ wait_window() { # title, seconds → window id
 shot() { import -window root "$1"; }
 # The words on the screen with their centres, read by OCR at three times the size:
 # "word x y" per line.
-screen_words() {
-    local big=$proof/ocr-input.png
-    convert "$1" -resize 300% -colorspace Gray "$big"
-    tesseract "$big" - --psm 11 tsv 2>/dev/null |
-        awk -F'\t' 'NR > 1 && $12 != "" { printf "%s %d %d\n", $12, ($7 + $9 / 2) / 3, ($8 + $10 / 2) / 3 }'
+screen_words() { # screenshot [scale] [page segmentation mode]
+    local big=$proof/ocr-input.png scale=${2:-3}
+    convert "$1" -resize "$((scale * 100))%" -colorspace Gray "$big"
+    tesseract "$big" - --psm "${3:-11}" tsv 2>/dev/null |
+        awk -F'\t' -v s="$scale" 'NR > 1 && $12 != "" {
+            printf "%s %d %d\n", $12, ($7 + $9 / 2) / s, ($8 + $10 / 2) / s }'
 }
 screen_text() {
     local big=$proof/ocr-input.png
@@ -87,9 +92,15 @@ screen_text() {
     tesseract "$big" - --psm 11 2>/dev/null
 }
 click_word() { # screenshot, word, "last"|"first" → clicks it
-    local at
-    at=$(screen_words "$1" | awk -v w="$2" '$1 == w { print $2, $3 }' | sort -k2n |
-        { if [ "$3" = last ]; then tail -1; else head -1; fi; })
+    local at try
+    # Read at three, then four times the size, as words or as a block of text.
+    for try in "3 11" "4 11" "3 6" "4 6"; do
+        # shellcheck disable=SC2086
+        at=$(screen_words "$1" $try |
+            awk -v w="$2" 'tolower($1) ~ "^" tolower(w) { print $2, $3 }' | sort -k2n |
+            { if [ "$3" = last ]; then tail -1; else head -1; fi; })
+        [ -n "$at" ] && break
+    done
     [ -n "$at" ] || { echo "no \"$2\" on the screen" >&2; return 1; }
     # shellcheck disable=SC2086
     xdotool mousemove $at click 1
