@@ -21,8 +21,9 @@ namespace {
 
 // Why a folder that is not there cannot be entered: the reason its nearest existing parent
 // refuses a new folder (read-only, no permission), else that it does not exist. Nothing
-// is created to learn it.
-int missingFolderReason(const std::filesystem::path& folder)
+// is created to learn it. notFound is the system's own code for a missing folder (an errno
+// value here, a Windows error code there), as qt_error_string() expects it.
+int missingFolderReason(const std::filesystem::path& folder, int notFound)
 {
     std::filesystem::path parent = folder;
     std::error_code error;
@@ -32,7 +33,7 @@ int missingFolderReason(const std::filesystem::path& folder)
     if (!parent.empty() && ::access(parent.c_str(), W_OK | X_OK) != 0)
         return errno;
 #endif
-    return ENOENT;
+    return notFound;
 }
 
 } // namespace
@@ -53,7 +54,11 @@ void enterFolder(const QString& folder, const QString& fileName)
     std::filesystem::current_path(path, error);
     if (!error)
         return;
-    const int reason = error.value() == ENOENT ? missingFolderReason(path) : error.value();
+    // Compared as a condition: on Windows a missing folder is ERROR_PATH_NOT_FOUND or
+    // ERROR_FILE_NOT_FOUND, neither of them an errno value.
+    const int reason = error == std::errc::no_such_file_or_directory
+                           ? missingFolderReason(path, error.value())
+                           : error.value();
     throw MirandelError::cannotCreateFile(fileName, qt_error_string(reason));
 }
 
