@@ -106,6 +106,9 @@ inside() {
 set -eu
 root=$1
 shift
+# The root bound onto itself is a mount of its own: "/" inside can then be made private and
+# remounted, as the file-fault tests do in a mount namespace of their own.
+mount --bind "$root" "$root"
 mount -t proc proc "$root/proc"
 mount -t sysfs sys "$root/sys"
 mount --bind /dev "$root/dev"

@@ -168,8 +168,11 @@ QString PrintQueue::takePrintedPdf(int seconds)
         if (user.isEmpty() && deadline.hasExpired()) {
             QString queued;
             run({u"lpstat"_s, u"-l"_s, u"-o"_s, u"-p"_s}, &queued);
-            m_error = u"job %1 did not finish within %2 s: %3%4"_s.arg(job).arg(seconds).arg(
-                queued, logErrors());
+            // The server's errors first: QtTest cuts long messages, and the queue's listing
+            // is the longer, less telling part.
+            m_error =
+                u"job %1 did not finish within %2 s%3\nqueue:\n%4"_s.arg(job).arg(seconds).arg(
+                    logErrors(), queued);
             return {};
         }
         if (user.isEmpty())
