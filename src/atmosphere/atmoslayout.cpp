@@ -134,12 +134,12 @@ void TFrmAtmosphere::buildResults()
     const Row rows[] = {
         {u"LabelVitesse"_s, u"Speed of sound:"_s, u"Editvitesse"_s, u"662 Kt"_s, {}, {}},
         {u"LabelRapport"_s, u"Report/Ration of pressure : (    = P/Po )"_s, u"Editrapport"_s,
-         u"1.000,2"_s, u"LabelSymboleRapport"_s, u"δ"_s},
+         u"1,0002"_s, u"LabelSymboleRapport"_s, u"δ"_s},
         {u"LabelMasse"_s, u"Masse volumique:   (    ) __"_s, u"Editmasse"_s, u"1,2259"_s,
          u"LabelSymboleMasse"_s, u"ρ"_s},
         {u"LabelDensite"_s, u"Relative density :(                 )  _"_s, u"Editdensite"_s,
-         u"1.000,7"_s, u"LabelSymboleDensite"_s, u"σ = ρ/ρo"_s},
-        {u"LabelRacine"_s, u"Sqare rot of: (      )  __"_s, u"Editracinede"_s, u"1.000,4"_s,
+         u"1,0007"_s, u"LabelSymboleDensite"_s, u"σ = ρ/ρo"_s},
+        {u"LabelRacine"_s, u"Sqare rot of: (      )  __"_s, u"Editracinede"_s, u"1,0003"_s,
          u"LabelSymboleRacine"_s, u"√σ"_s},
     };
     QLineEdit** boxes[] = {&Editvitesse, &Editrapport, &Editmasse, &Editdensite, &Editracinede};

@@ -84,12 +84,14 @@ void TestAtmosphereWindow::layoutTexts_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    // The boxes show their layout texts until the first computation.
+    // The boxes show their layout texts until the first computation: sea-level figures
+    // with a decimal comma (the ratios as 0 m computes them, not "1.000,2", which reads as
+    // a thousand).
     const char* const boxes[][2] = {
         {"Editaltitude", "0 m"},         {"EditTemperatureC", "15°C"},
         {"Editpression", "1013,25 hPa"}, {"Editvitesse", "662 Kt"},
-        {"Editrapport", "1.000,2"},      {"Editmasse", "1,2259"},
-        {"Editdensite", "1.000,7"},      {"Editracinede", "1.000,4"},
+        {"Editrapport", "1,0002"},       {"Editmasse", "1,2259"},
+        {"Editdensite", "1,0007"},       {"Editracinede", "1,0003"},
         {"EditTemperatureF", "59 °F"},   {"EditTemperatureK", "288°K"},
         {"Editalttudepied", "0 ft "},
     };
