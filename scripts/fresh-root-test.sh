@@ -22,8 +22,8 @@ fail() {
     exit 1
 }
 
-[ "$(id -u)" -eq 0 ] || fail "debootstrap and chroot need root: run it with sudo"
-for tool in debootstrap chroot git unshare findmnt; do
+[ "$(id -u)" -eq 0 ] || fail "debootstrap and the mounts need root: run it with sudo"
+for tool in debootstrap pivot_root git unshare findmnt; do
     command -v "$tool" >/dev/null || fail "$tool is missing on this machine"
 done
 
@@ -68,6 +68,8 @@ head=$(git -C "$checkout" rev-parse HEAD) || fail "$checkout is not a git checko
     echo "Note: uncommitted changes in $checkout are not part of the test; HEAD $head is."
 
 root=$(mktemp -d /var/tmp/mirandel-fresh-root.XXXXXX)
+# It becomes "/" inside: other users (lp, which runs the print filters) must reach it.
+chmod 0755 "$root"
 log="$root.log"
 # Unmounts whatever is mounted under the root, then removes it; never removes through a
 # mount that is still there.
@@ -106,15 +108,20 @@ inside() {
 set -eu
 root=$1
 shift
-# The root bound onto itself is a mount of its own: "/" inside can then be made private and
-# remounted, as the file-fault tests do in a mount namespace of their own.
+# The root bound onto itself is a mount of its own, and it becomes the namespace's root
+# (pivot_root, not chroot): "/" inside can be made private and remounted, and a process
+# that takes a mount namespace of its own (the file-fault tests do) still reads its own
+# path in /proc/self/exe.
 mount --bind "$root" "$root"
 mount -t proc proc "$root/proc"
 mount -t sysfs sys "$root/sys"
 mount --bind /dev "$root/dev"
 mount -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts"
 mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
-exec chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb \
+cd "$root"
+pivot_root . .
+umount -l .
+exec /usr/bin/env -i HOME=/root TERM=dumb \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
 EOF
 }
