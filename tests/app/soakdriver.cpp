@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -192,6 +193,8 @@ void SoakDriver::send(QWidget* window, int level, SoakEvent event)
     }
     ++m_sent;
     ++m_eventsPerWindow[window->objectName()];
+    if (m_options.residentEvery > 0 && m_sent % m_options.residentEvery == 0)
+        printResident();
     record(level, window->objectName() + u": "_s + event.description);
 
     bool mainClosed = false;
@@ -374,6 +377,19 @@ void SoakDriver::reactivate(QWidget* window)
     window->activateWindow();
     if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 500))
         qWarning("soak: %s did not become active", qPrintable(window->objectName()));
+}
+
+void SoakDriver::printResident() const
+{
+    FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return;
+    char line[256];
+    while (std::fgets(line, sizeof line, status))
+        if (std::strncmp(line, "VmRSS:", 6) == 0)
+            std::printf("resident after %d events: %s", m_sent, line + 6);
+    std::fclose(status);
+    std::fflush(stdout);
 }
 
 QString SoakDriver::summary() const
