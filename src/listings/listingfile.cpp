@@ -43,7 +43,12 @@ void enterFolder(const QString& folder, const QString& fileName)
         throw MirandelError::cannotCreateFile(
             fileName, QStringLiteral("Aucun dossier où l'écrire : le dossier du programme "
                                      "n'accepte pas de fichier et HOME n'est pas défini."));
+#ifdef Q_OS_WIN
+    // Windows paths are UTF-16: a narrow path would lose what the ANSI code page lacks.
+    const std::filesystem::path path(folder.toStdWString());
+#else
     const std::filesystem::path path(QFile::encodeName(folder).toStdString());
+#endif
     std::error_code error;
     std::filesystem::current_path(path, error);
     if (!error)

@@ -12,7 +12,48 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shellapi.h>
+
+#include <string>
+#endif
+
 namespace mirandel {
+
+#ifdef Q_OS_WIN
+namespace {
+
+// What the Windows shell does with a double click: the verb "open", no parameters, the
+// current directory, the default window state. ShellExecute answers at once.
+bool shellExecuteOpen(const QString& target)
+{
+    const QString native =
+        target.contains(QLatin1String("://")) ? target : QDir::toNativeSeparators(target);
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, L"open", reinterpret_cast<LPCWSTR>(native.utf16()), nullptr, nullptr,
+                      SW_SHOWNORMAL));
+    return result > 32;
+}
+
+// Runs the command line "calc.exe" in a normal window.
+void runCommandLine(const wchar_t* commandLine)
+{
+    std::wstring line(commandLine); // CreateProcessW may write into its command line
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
+} // namespace
+#endif
 
 DesktopPlatform::~DesktopPlatform()
 {
@@ -27,8 +68,11 @@ void DesktopPlatform::shellOpen(const QString& target, std::function<void()> fai
 {
     if (target.isEmpty())
         return;
+#ifdef Q_OS_WIN
+    if (!shellExecuteOpen(target) && failed)
+        failed();
+#else
     const bool isPage = target.contains(QLatin1String("://"));
-#ifndef Q_OS_WIN
     // A file handed to xdg-open: its exit status tells whether a program took the file
     // (QDesktopServices only says that xdg-open started).
     const QString opener =
@@ -56,16 +100,16 @@ void DesktopPlatform::shellOpen(const QString& target, std::function<void()> fai
         process->start(opener, {target});
         return;
     }
-#endif
     const QUrl url = isPage ? QUrl(target) : QUrl::fromLocalFile(target);
     if (!QDesktopServices::openUrl(url) && failed)
         failed();
+#endif
 }
 
 void DesktopPlatform::launchCalculator()
 {
 #ifdef Q_OS_WIN
-    QProcess::startDetached(QStringLiteral("calc.exe"), {});
+    runCommandLine(L"calc.exe");
 #else
     static const char* const calculators[] = {
         "gnome-calculator", "kcalc",     "galculator", "qalculate-qt",
@@ -80,7 +124,11 @@ void DesktopPlatform::launchCalculator()
 
 void DesktopPlatform::beep()
 {
+#ifdef Q_OS_WIN
+    MessageBeep(MB_OK); // the default beep of the sound scheme
+#else
     QApplication::beep();
+#endif
 }
 
 QString DesktopPlatform::programFolder() const

@@ -10,7 +10,8 @@
 namespace mirandel {
 
 // The real desktop: QDesktopServices and xdg-open, QProcess, QApplication::beep,
-// QMessageBox, QLocale, QStandardPaths.
+// QMessageBox, QLocale, QStandardPaths; on Windows the shell's ShellExecute, CreateProcess
+// for the calculator and MessageBeep.
 class DesktopPlatform final : public Platform
 {
 public:

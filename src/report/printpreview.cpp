@@ -278,6 +278,12 @@ bool TPrintPreview::saveReport(const QString& pdfPath)
 
 bool TPrintPreview::loadReport(const QString& pdfPath)
 {
+#ifndef MIRANDEL_PDF_READER
+    // A build without a PDF reader of its own hands the report to the desktop's viewer;
+    // the preview keeps showing the report it had.
+    m_platform.shellOpen(pdfPath);
+    return false;
+#else
     OpenedPdf opened = openPdf(pdfPath);
     if (!opened.pages) {
         m_platform.showError(
@@ -289,6 +295,7 @@ bool TPrintPreview::loadReport(const QString& pdfPath)
     m_preview->updatePreview();
     goToPage(1);
     return true;
+#endif
 }
 
 void TPrintPreview::chooseSaveFile()

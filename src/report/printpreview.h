@@ -40,6 +40,8 @@ public:
     QString pageText() const;
 
     // "Save Report" and "Load Report" once a file is chosen; a failure goes to the error box.
+    // A build without a PDF reader (MIRANDEL_PDF_READER off) opens the loaded report with
+    // the shell instead and keeps its pages: loadReport() is then false.
     bool saveReport(const QString& pdfPath);
     bool loadReport(const QString& pdfPath);
     // True while a PDF loaded by "Load Report" is shown instead of the report.

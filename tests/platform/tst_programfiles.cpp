@@ -203,6 +203,9 @@ void TestProgramFiles::shellOpenSaysWhenNoProgramTakesTheFile()
 {
     QFETCH(int, status);
     QFETCH(bool, failed);
+#ifdef Q_OS_WIN
+    QSKIP("Windows opens files through ShellExecute, which answers at once; no xdg-open");
+#endif
     // An xdg-open of our own, first in PATH: it notes what it was asked and answers.
     const QString opener = m_root->filePath(u"xdg-open"_s);
     QFile script(opener);
