@@ -13,8 +13,11 @@
 #include "wrench/cleangl.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QUrl>
+
+#include <initializer_list>
 
 static void initResources()
 {
@@ -22,6 +25,32 @@ static void initResources()
 }
 
 namespace mirandel {
+
+namespace {
+
+// Has the other windows made once the main window has painted for the first time.
+class FirstPaint final : public QObject
+{
+public:
+    FirstPaint(Program& program, QObject* parent) : QObject(parent), m_program(program) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                watched, [program = &m_program] { program->makeOtherWindows(); },
+                Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    Program& m_program;
+};
+
+} // namespace
 
 Program::Program(Platform* platform)
 {
@@ -36,6 +65,14 @@ Program::Program(Platform* platform)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mirandel.Mirandel"));
 
     m_conversion = std::make_unique<TFrmConversion>(*this);
+    singleline::keepFieldsOnOneLine(m_conversion.get());
+    m_conversion->installEventFilter(new FirstPaint(*this, m_conversion.get()));
+}
+
+void Program::makeOtherWindows()
+{
+    if (m_listings)
+        return;
     QWidget* owner = m_conversion.get();
     m_cleDlg = new TfrmcleDlg(*this, owner);
     m_pub = new TPub(*this, owner);
@@ -44,7 +81,9 @@ Program::Program(Platform* platform)
     m_calculhrs = new Tfrmcalculhrs(*this, owner);
     m_hrsDlg = new TfrmhrsatDlg(*this, owner);
     m_listings = std::make_unique<ListingGenerators>(*this);
-    singleline::keepFieldsOnOneLine(m_conversion.get());
+    for (QWidget* window : std::initializer_list<QWidget*>{m_cleDlg, m_pub, m_reports, m_atmosphere,
+                                                           m_calculhrs, m_hrsDlg})
+        singleline::keepFieldsOnOneLine(window);
 }
 
 Program::~Program() = default;
