@@ -15,9 +15,14 @@
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QPixmapCache>
 #include <QUrl>
 
 #include <initializer_list>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 static void initResources()
 {
@@ -27,6 +32,11 @@ static void initResources()
 namespace mirandel {
 
 namespace {
+
+// The most Qt's global pixmap cache holds while the program runs.
+constexpr int pixmapCacheKilobytes = 2 * 1024;
+// The smallest memory block the C library maps on its own rather than takes from the heap.
+constexpr int mappedPictureBytes = 1024 * 1024;
 
 // Has the other windows made once the main window has painted for the first time.
 class FirstPaint final : public QObject
@@ -55,6 +65,17 @@ private:
 Program::Program(Platform* platform)
 {
     initResources();
+#ifdef __GLIBC__
+    // Pictures of a mebibyte or more (a preview's view, a maximised window's backing store)
+    // are mapped on their own and given back to the system when freed. Left to itself, glibc
+    // raises this threshold to the size of the first one freed and carves the next ones out
+    // of the heap, which then seldom shrinks again.
+    mallopt(M_MMAP_THRESHOLD, mappedPictureBytes);
+#endif
+    // The styles keep the pictures of the frames, buttons and arrows they draw in Qt's
+    // global pixmap cache, 10 MiB unless told otherwise; a long session fills it with sizes
+    // and states drawn once. What the windows draw again and again fits in 2 MiB.
+    QPixmapCache::setCacheLimit(pixmapCacheKilobytes);
     if (!platform) {
         m_ownPlatform = std::make_unique<DesktopPlatform>();
         platform = m_ownPlatform.get();

@@ -384,11 +384,17 @@ void SoakDriver::printResident() const
     FILE* status = std::fopen("/proc/self/status", "r");
     if (!status)
         return;
+    // The whole resident set, then its heap and its file (library) pages apart.
+    long kilobytes[3] = {-1, -1, -1};
+    const char* const keys[3] = {"VmRSS:", "RssAnon:", "RssFile:"};
     char line[256];
     while (std::fgets(line, sizeof line, status))
-        if (std::strncmp(line, "VmRSS:", 6) == 0)
-            std::printf("resident after %d events: %s", m_sent, line + 6);
+        for (int key = 0; key < 3; ++key)
+            if (std::strncmp(line, keys[key], std::strlen(keys[key])) == 0)
+                kilobytes[key] = std::atol(line + std::strlen(keys[key]));
     std::fclose(status);
+    std::printf("resident after %d events: %ld kB (heap %ld kB, files %ld kB)\n", m_sent,
+                kilobytes[0], kilobytes[1], kilobytes[2]);
     std::fflush(stdout);
 }
 
