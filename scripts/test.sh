@@ -20,6 +20,6 @@ for preset in $stages; do
     fi
     echo "=== $preset build ==="
     scripts/setup.sh "$preset"
-    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --preset "$preset" --output-on-failure -j2
 done
