@@ -8,6 +8,7 @@
 #include "listings/pubfree.h"
 #include "platform/desktopplatform.h"
 #include "platform/windowkit.h"
+#include "widgets/picture.h"
 #include "widgets/singleline.h"
 #include "workbench/convers.h"
 #include "wrench/cleangl.h"
@@ -94,6 +95,9 @@ void Program::makeOtherWindows()
 {
     if (m_listings)
         return;
+    // The main window's icon too: on X the window system gets it drawn at four sizes, which
+    // is better done once the window shows. The other windows take theirs from it.
+    m_conversion->setWindowIcon(svgIcon(QStringLiteral(":/icons/mirandel.svg")));
     QWidget* owner = m_conversion.get();
     m_cleDlg = new TfrmcleDlg(*this, owner);
     m_pub = new TPub(*this, owner);

@@ -37,7 +37,6 @@ TFrmConversion::TFrmConversion(Program& program) : m_program(program)
 {
     setObjectName(u"TFrmConversion"_s);
     setWindowTitle(u"Conversion d'unités de mesure"_s);
-    setWindowIcon(svgIcon(u":/icons/mirandel.svg"_s));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
