@@ -24,7 +24,7 @@ fi
 
 # One line per stage: how it builds and runs, with its tests' environment.
 stage_dev() { scripts/setup.sh dev && ctest --preset dev --output-on-failure -j2; }
-stage_asan() { scripts/setup.sh asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --preset asan --output-on-failure -j2; }
+stage_asan() { scripts/setup.sh asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --preset asan --output-on-failure -j2; }
 stage_fuzz() { scripts/fuzz.sh 60; }
 
 # The tests a stage's ctest run skipped, counted by test function and reason, e.g. those

@@ -11,7 +11,11 @@
 // program took meanwhile: on a machine shared with other work the second one is what the
 // same run takes on an idle one.
 //
-//   QT_QPA_PLATFORM=offscreen bench_listings [rounds]
+// With a second argument it then opens the wrench listing's preview that many times in a
+// row, each closed once drawn, and prints the resident set after the first ten and after
+// the last: what one more preview keeps.
+//
+//   QT_QPA_PLATFORM=offscreen bench_listings [rounds] [previews]
 
 #include "app/program.h"
 #include "atmosphere/atmos.h"
@@ -29,11 +33,13 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 
 #include <sys/resource.h>
 #include <time.h>
@@ -90,6 +96,17 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+long residentKilobytes()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
 long peakKilobytes()
 {
     rusage usage{};
@@ -144,6 +161,29 @@ public:
         });
         listing.open();
         return ms;
+    }
+
+    // Opens the listing's preview and closes it once it is on the screen and drawn.
+    void previewShown(const Listing& listing)
+    {
+        QObject scope;
+        QTimer poll;
+        poll.setInterval(1);
+        QObject::connect(&poll, &QTimer::timeout, &scope, [&poll] {
+            auto* preview = qobject_cast<TPrintPreview*>(QApplication::activeModalWidget());
+            if (!preview || !preview->windowHandle() || !preview->windowHandle()->isExposed())
+                return;
+            preview->repaint();
+            poll.stop();
+            preview->reject();
+        });
+        QTimer::singleShot(0, &scope, [&] {
+            poll.start();
+            listing.apply(false);
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                modal->reject();
+        });
+        listing.open();
     }
 
     // Reads the saved file back and lays out all pages; returns the page count.
@@ -250,6 +290,21 @@ int main(int argc, char** argv)
                     static_cast<long long>(bench.fileSize(listing.file)),
                     qPrintable(figure(exports)), qPrintable(figure(previews)),
                     qPrintable(figure(layouts)), document.length());
+    }
+    const int previews = argc > 2 ? std::max(0, atoi(argv[2])) : 0;
+    if (previews > 0) {
+        const int first = std::min(10, previews);
+        long afterFirst = 0;
+        for (int preview = 1; preview <= previews; ++preview) {
+            bench.previewShown(listings[2]);
+            if (preview == first)
+                afterFirst = residentKilobytes();
+        }
+        const long afterLast = residentKilobytes();
+        std::printf("%d previews of %s: resident %ld kB after %d, %ld kB after %d "
+                    "(%+.1f kB a preview)\n",
+                    previews, listings[2].name, afterFirst, first, afterLast, previews,
+                    previews > first ? double(afterLast - afterFirst) / (previews - first) : 0.0);
     }
     if (!bench.platform().errors.isEmpty()) {
         std::printf("unexpected error boxes: %s\n",

@@ -2,6 +2,10 @@
 
 // The program: creates the seven windows in order (the main window first), then runs the
 // event loop until the main window closes. Windows reach each other through it.
+//
+// The six windows that open from the main one are made right after the main window's
+// first paint, so that it shows as soon as it can; whatever asks for one of them before
+// (a test, a key typed at once) has all six made in their order there and then.
 
 #include <QString>
 
@@ -37,13 +41,16 @@ public:
     Platform& platform() { return *m_platform; }
 
     TFrmConversion& conversion() { return *m_conversion; }
-    TfrmcleDlg& cleDlg() { return *m_cleDlg; }
-    TPub& pub() { return *m_pub; }
-    TWinControlForm1& reports() { return *m_reports; }
-    TFrmAtmosphere& atmosphere() { return *m_atmosphere; }
-    Tfrmcalculhrs& calculhrs() { return *m_calculhrs; }
-    TfrmhrsatDlg& hrsDlg() { return *m_hrsDlg; }
-    ListingGenerators& listings() { return *m_listings; }
+    TfrmcleDlg& cleDlg() { return *others().m_cleDlg; }
+    TPub& pub() { return *others().m_pub; }
+    TWinControlForm1& reports() { return *others().m_reports; }
+    TFrmAtmosphere& atmosphere() { return *others().m_atmosphere; }
+    Tfrmcalculhrs& calculhrs() { return *others().m_calculhrs; }
+    TfrmhrsatDlg& hrsDlg() { return *others().m_hrsDlg; }
+    ListingGenerators& listings() { return *others().m_listings; }
+
+    // Makes the six other windows now if they are not made yet.
+    void makeOtherWindows();
 
     // The product's home page (the user guide installed with the program, as a file URL)
     // and the sponsor's part of it; both are empty, and open nothing, when the guide is
@@ -52,6 +59,13 @@ public:
     QString sponsorPage() const;
 
 private:
+    Program& others()
+    {
+        if (!m_listings)
+            makeOtherWindows();
+        return *this;
+    }
+
     std::unique_ptr<Platform> m_ownPlatform;
     Platform* m_platform;
     std::unique_ptr<TFrmConversion> m_conversion;

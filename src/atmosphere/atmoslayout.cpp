@@ -5,6 +5,7 @@
 #include "atmosphere/atmos.h"
 
 #include "platform/windowkit.h"
+#include "widgets/picture.h"
 #include "widgets/gauge.h"
 #include "widgets/shape.h"
 
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QSvgWidget>
 
 #include <algorithm>
 #include <iterator>
@@ -198,7 +198,7 @@ void TFrmAtmosphere::buildPressure()
     heading->setAlignment(Qt::AlignCenter);
     heading->setFont(windowkit::arial(10, true));
     windowkit::setTextColour(heading, QColor(0x1F, 0x3A, 0x5F));
-    place<QSvgWidget>(this, u"ImagePression"_s, {452, 9, 20, 20}, u":/icons/pressure.svg"_s);
+    place<TPicture>(this, u"ImagePression"_s, {452, 9, 20, 20}, u":/icons/pressure.svg"_s);
 
     Gaugepression = place<TGauge>(this, u"Gaugepression"_s, {468, 34, 22, 114});
     Gaugepression->setRange(50, 1200);
@@ -224,7 +224,7 @@ void TFrmAtmosphere::buildTemperatures()
     heading->setAlignment(Qt::AlignCenter);
     heading->setFont(windowkit::arial(10, true));
     windowkit::setTextColour(heading, maroon());
-    place<QSvgWidget>(this, u"ImageTemperatures"_s, {452, 213, 20, 20},
+    place<TPicture>(this, u"ImageTemperatures"_s, {452, 213, 20, 20},
                       u":/icons/temperature.svg"_s);
 
     EditTemperatureC = resultBox(u"EditTemperatureC"_s, {468, 242, 115, 26}, u"15°C"_s);

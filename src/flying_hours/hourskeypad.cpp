@@ -5,6 +5,7 @@
 
 #include "flying_hours/ledger.h"
 #include "platform/windowkit.h"
+#include "widgets/picture.h"
 
 #include <QLineEdit>
 #include <QToolButton>
@@ -63,7 +64,7 @@ void THoursEntry::buildLedgerBar(QWidget* client)
     int top = 1;
     auto button = [this, &top](const QString& name, const QString& icon, const QString& hint) {
         QToolButton* b = barButton(ToolBarLedger, name);
-        b->setIcon(QIcon(u":/icons/"_s + icon + u".svg"_s));
+        b->setIcon(svgIcon(u":/icons/"_s + icon + u".svg"_s));
         b->setIconSize({32, 32});
         b->setGeometry(1, top, 49, 40);
         b->setAutoRaise(true);

@@ -8,6 +8,7 @@
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
+#include "widgets/picture.h"
 #include "widgets/creditlabel.h"
 #include "widgets/shape.h"
 
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgWidget>
 
 #include <limits>
 
@@ -69,7 +69,7 @@ void TPub::buildAboutFace()
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
 
-    place<QSvgWidget>(this, u"Image2"_s, {124, 7, 41, 38}, u":/icons/mirandel.svg"_s);
+    place<TPicture>(this, u"Image2"_s, {124, 7, 41, 38}, u":/icons/mirandel.svg"_s);
     Label5 = place<QLabel>(this, u"Label5"_s, {88, 55, 160, 18},
                            u"MIRANDEL  version "_s + QStringLiteral(MIRANDEL_VERSION));
     Label5->setFont(windowkit::arial(10));

@@ -5,6 +5,7 @@
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
+#include "widgets/picture.h"
 #include "report/pdfpages.h"
 #include "report/quickrep.h"
 
@@ -89,7 +90,7 @@ void TPrintPreview::buildToolBar(QToolBar* bar)
     const auto add = [this, bar](const char* name, const QString& hint, const char* icon,
                                  QKeySequence key) {
         QAction* action = bar->addAction(
-            QIcon(u":/pictures/preview/"_s + QString::fromLatin1(icon) + u".svg"_s), hint);
+            svgIcon(u":/pictures/preview/"_s + QString::fromLatin1(icon) + u".svg"_s), hint);
         action->setObjectName(QString::fromLatin1(name));
         action->setToolTip(hint);
         if (!key.isEmpty())

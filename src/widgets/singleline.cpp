@@ -48,6 +48,9 @@ void keepFieldsOnOneLine(QWidget* root)
         // A spin box (a date edit) validates its own field and keeps it to one line.
         if (qobject_cast<QAbstractSpinBox*>(field->parentWidget()))
             continue;
+        // Given one already (a window made later under the same root).
+        if (dynamic_cast<const LineBreakValidator*>(field->validator()))
+            continue;
         field->setValidator(new LineBreakValidator(field->validator(), field));
     }
 }

@@ -9,6 +9,7 @@
 #include "platform/windowkit.h"
 #include "widgets/closeupcombo.h"
 #include "widgets/creditlabel.h"
+#include "widgets/picture.h"
 #include "widgets/shape.h"
 #include "workbench/kerosenepanel.h"
 #include "workbench/temperaturepanel.h"
@@ -23,7 +24,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSvgWidget>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -37,7 +37,6 @@ TFrmConversion::TFrmConversion(Program& program) : m_program(program)
 {
     setObjectName(u"TFrmConversion"_s);
     setWindowTitle(u"Conversion d'unités de mesure"_s);
-    setWindowIcon(QIcon(u":/icons/mirandel.svg"_s));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
@@ -59,7 +58,7 @@ TFrmConversion::~TFrmConversion() = default;
 void TFrmConversion::buildClientArea(QWidget* client)
 {
     Image3 =
-        place<QSvgWidget>(client, u"Image3"_s, {57, 51, 147, 97}, u":/pictures/illustration.svg"_s);
+        place<TPicture>(client, u"Image3"_s, {57, 51, 147, 97}, u":/pictures/illustration.svg"_s);
     Label10 = place<TCreditLabel>(client, u"Label10"_s, {11, 147, 232, 18},
                                   u"Application offered by TALMORE"_s);
     Label10->setToolTip(u"A propos"_s);
@@ -84,7 +83,7 @@ void TFrmConversion::buildClientArea(QWidget* client)
     PanelCorrection->setGeometry(10, 167, 241, 164);
     PanelCorrection->hide();
 
-    Image1 = place<QSvgWidget>(client, u"Image1"_s, {264, 0, 19, 332}, u":/pictures/strip.svg"_s);
+    Image1 = place<TPicture>(client, u"Image1"_s, {264, 0, 19, 332}, u":/pictures/strip.svg"_s);
 
     auto* frame = place<TShape>(client, u"Shape7"_s, {299, 47, 222, 90});
     frame->setBrushColor(QColor(0xEA, 0xE8, 0xD5));
@@ -146,7 +145,7 @@ QToolButton* TFrmConversion::toolButton(QToolBar* bar, const QString& name, cons
 {
     auto* button = new QToolButton(bar);
     button->setObjectName(name);
-    button->setIcon(QIcon(u":/icons/"_s + icon + u".svg"_s));
+    button->setIcon(svgIcon(u":/icons/"_s + icon + u".svg"_s));
     button->setIconSize({24, 24});
     button->setFixedSize(32, 32);
     button->setToolTip(hint);

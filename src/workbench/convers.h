@@ -17,7 +17,6 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QSvgWidget;
 class QToolBar;
 class QToolButton;
 
@@ -27,6 +26,7 @@ class Program;
 class TCloseUpComboBox;
 class TCreditLabel;
 class TKerosenePanel;
+class TPicture;
 class TTemperaturePanel;
 class TValueEntry;
 
@@ -88,8 +88,8 @@ public:
     QLabel* LabelSaisieAnglo;
     QLabel* LabelsaisieMet;
     QPlainTextEdit* Memo1;
-    QSvgWidget* Image3;
-    QSvgWidget* Image1;
+    TPicture* Image3;
+    TPicture* Image1;
     TCreditLabel* Label10;
     TCreditLabel* Label4;
     QPushButton* ButtonTableau;

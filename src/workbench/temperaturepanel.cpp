@@ -6,6 +6,7 @@
 #include "listings/pubfree.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
+#include "widgets/picture.h"
 #include "widgets/creditlabel.h"
 #include "widgets/gauge.h"
 #include "widgets/shape.h"
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QSvgWidget>
 
 namespace mirandel {
 
@@ -54,7 +54,7 @@ TTemperaturePanel::TTemperaturePanel(QWidget* parent, Program& program)
     : TCoveringPanel(parent), m_program(program)
 {
     setObjectName(u"Paneltemp"_s);
-    Image2 = place<QSvgWidget>(this, u"Image2"_s, {261, 0, 19, 332}, u":/pictures/strip.svg"_s);
+    Image2 = place<TPicture>(this, u"Image2"_s, {261, 0, 19, 332}, u":/pictures/strip.svg"_s);
     buildHeader();
     buildCelsiusSide();
     buildFahrenheitSide();

@@ -20,12 +20,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
-class QSvgWidget;
 
 namespace mirandel {
 
 class Program;
 class TCreditLabel;
+class TPicture;
 class TGauge;
 class TShape;
 class TThermometer;
@@ -91,7 +91,7 @@ public:
     QLabel* LabelUnite2Bis;
     QSlider* TrackBarDegCel;
     QSlider* TrackBarDegFaar;
-    QSvgWidget* Image2;
+    TPicture* Image2;
     TCreditLabel* Label8;
     TCreditLabel* Label18;
 

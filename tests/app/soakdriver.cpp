@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -192,6 +193,8 @@ void SoakDriver::send(QWidget* window, int level, SoakEvent event)
     }
     ++m_sent;
     ++m_eventsPerWindow[window->objectName()];
+    if (m_options.residentEvery > 0 && m_sent % m_options.residentEvery == 0)
+        printResident();
     record(level, window->objectName() + u": "_s + event.description);
 
     bool mainClosed = false;
@@ -374,6 +377,25 @@ void SoakDriver::reactivate(QWidget* window)
     window->activateWindow();
     if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 500))
         qWarning("soak: %s did not become active", qPrintable(window->objectName()));
+}
+
+void SoakDriver::printResident() const
+{
+    FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return;
+    // The whole resident set, then its heap and its file (library) pages apart.
+    long kilobytes[3] = {-1, -1, -1};
+    const char* const keys[3] = {"VmRSS:", "RssAnon:", "RssFile:"};
+    char line[256];
+    while (std::fgets(line, sizeof line, status))
+        for (int key = 0; key < 3; ++key)
+            if (std::strncmp(line, keys[key], std::strlen(keys[key])) == 0)
+                kilobytes[key] = std::atol(line + std::strlen(keys[key]));
+    std::fclose(status);
+    std::printf("resident after %d events: %ld kB (heap %ld kB, files %ld kB)\n", m_sent,
+                kilobytes[0], kilobytes[1], kilobytes[2]);
+    std::fflush(stdout);
 }
 
 QString SoakDriver::summary() const

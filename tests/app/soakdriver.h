@@ -65,6 +65,8 @@ public:
         int events = 0;
         int watchdogSeconds = 0;
         bool verbose = false;
+        // Every this many events the resident set is printed (0: never).
+        int residentEvery = 0;
     };
 
     SoakDriver(Running& run, Options options);
@@ -90,6 +92,7 @@ private:
     void fail(const QString& what);
     void record(int level, const QString& description);
     void reactivate(QWidget* window);
+    void printResident() const;
     QString report(const QString& what) const;
     int randomInt(int bound) { return static_cast<int>(m_random.bounded(bound)); }
     bool chance(int percent) { return randomInt(100) < percent; }

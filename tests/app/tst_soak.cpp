@@ -2,6 +2,7 @@
 // number of events come from MIRANDEL_SOAK_SEED and MIRANDEL_SOAK_EVENTS; a failure prints
 // the line that replays it. MIRANDEL_SOAK_VERBOSE=1 lists every event as it is sent, and
 // MIRANDEL_SOAK_WATCHDOG sets how many seconds an event may take before the run is ended.
+// MIRANDEL_SOAK_RESIDENT=N prints the resident set every N events.
 
 #include "soakdriver.h"
 
@@ -71,6 +72,7 @@ void TestSoak::randomEvents()
         options.events = events;
         options.watchdogSeconds = fromEnvironment("MIRANDEL_SOAK_WATCHDOG", 20);
         options.verbose = fromEnvironment("MIRANDEL_SOAK_VERBOSE", 0) != 0;
+        options.residentEvery = fromEnvironment("MIRANDEL_SOAK_RESIDENT", 0);
         SoakDriver driver(run, options);
         failure = driver.run();
         summary = driver.summary();
