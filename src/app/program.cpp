@@ -95,10 +95,9 @@ Program::Program(Platform* platform)
 void Program::makeOtherWindows()
 {
     // A window that asks for another while it is being made gets what is made so far.
-    static bool making = false;
-    if (m_listings || making)
+    if (m_listings || m_makingOthers)
         return;
-    making = true;
+    m_makingOthers = true;
     // The main window's icon too: on X the window system gets it drawn at four sizes, which
     // is better done once the window shows. The other windows take theirs from it.
     m_conversion->setWindowIcon(svgIcon(QStringLiteral(":/icons/mirandel.svg")));
@@ -113,7 +112,7 @@ void Program::makeOtherWindows()
     for (QWidget* window : std::initializer_list<QWidget*>{m_cleDlg, m_pub, m_reports, m_atmosphere,
                                                            m_calculhrs, m_hrsDlg})
         singleline::keepFieldsOnOneLine(window);
-    making = false;
+    m_makingOthers = false;
 }
 
 Program::~Program() = default;

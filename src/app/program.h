@@ -77,6 +77,7 @@ private:
     Tfrmcalculhrs* m_calculhrs = nullptr;
     TfrmhrsatDlg* m_hrsDlg = nullptr;
     std::unique_ptr<ListingGenerators> m_listings;
+    bool m_makingOthers = false;
 };
 
 } // namespace mirandel
