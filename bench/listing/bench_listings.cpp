@@ -31,9 +31,10 @@
 #include "workbench/convers.h"
 #include "wrench/cleangl.h"
 
+#include "../resident.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -96,16 +97,7 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-long residentKilobytes()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
+using benchmemory::residentKilobytes;
 
 long peakKilobytes()
 {

@@ -10,9 +10,10 @@
 // STARTUP_PROBE_SETTLE_MS sets how long it lets them settle (250 ms unless set); 0 ends the
 // process at the first paint itself, which is what a profile of the start-up wants.
 
+#include "../resident.h"
+
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QObject>
 #include <QTimer>
 
@@ -29,16 +30,7 @@ inline long long monotonicNanoseconds()
     return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
 }
 
-inline long residentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
+using benchmemory::residentKilobytes;
 
 class FirstPaint : public QObject
 {
