@@ -5,8 +5,8 @@
 #include "atmosphere/atmos.h"
 
 #include "platform/windowkit.h"
-#include "widgets/picture.h"
 #include "widgets/gauge.h"
+#include "widgets/picture.h"
 #include "widgets/shape.h"
 
 #include <QFontMetrics>
@@ -224,8 +224,7 @@ void TFrmAtmosphere::buildTemperatures()
     heading->setAlignment(Qt::AlignCenter);
     heading->setFont(windowkit::arial(10, true));
     windowkit::setTextColour(heading, maroon());
-    place<TPicture>(this, u"ImageTemperatures"_s, {452, 213, 20, 20},
-                      u":/icons/temperature.svg"_s);
+    place<TPicture>(this, u"ImageTemperatures"_s, {452, 213, 20, 20}, u":/icons/temperature.svg"_s);
 
     EditTemperatureC = resultBox(u"EditTemperatureC"_s, {468, 242, 115, 26}, u"15°C"_s);
     EditTemperatureF = resultBox(u"EditTemperatureF"_s, {468, 276, 115, 26}, u"59 °F"_s);

@@ -8,8 +8,8 @@
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
-#include "widgets/picture.h"
 #include "widgets/creditlabel.h"
+#include "widgets/picture.h"
 #include "widgets/shape.h"
 
 #include <QDir>

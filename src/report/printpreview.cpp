@@ -5,9 +5,9 @@
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/windowkit.h"
-#include "widgets/picture.h"
 #include "report/pdfpages.h"
 #include "report/quickrep.h"
+#include "widgets/picture.h"
 
 #include <QAction>
 #include <QBuffer>

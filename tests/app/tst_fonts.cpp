@@ -90,26 +90,20 @@ int room(const QWidget* widget, QString& text)
             width -= label->indent();
         return width;
     }
-    if (const auto* radio = qobject_cast<const QRadioButton*>(widget)) {
-        text = radio->text();
+    // The width the style gives a button's caption.
+    const auto contents = [&](const QAbstractButton* button, QStyle::SubElement element) {
+        text = button->text();
         QStyleOptionButton option;
-        option.initFrom(radio);
+        option.initFrom(button);
         option.text = text;
-        return style->subElementRect(QStyle::SE_RadioButtonContents, &option, radio).width();
-    }
-    if (const auto* check = qobject_cast<const QCheckBox*>(widget)) {
-        text = check->text();
-        QStyleOptionButton option;
-        option.initFrom(check);
-        option.text = text;
-        return style->subElementRect(QStyle::SE_CheckBoxContents, &option, check).width();
-    }
+        return style->subElementRect(element, &option, button).width();
+    };
+    if (const auto* radio = qobject_cast<const QRadioButton*>(widget))
+        return contents(radio, QStyle::SE_RadioButtonContents);
+    if (const auto* check = qobject_cast<const QCheckBox*>(widget))
+        return contents(check, QStyle::SE_CheckBoxContents);
     if (const auto* push = qobject_cast<const QPushButton*>(widget)) {
-        text = push->text();
-        QStyleOptionButton option;
-        option.initFrom(push);
-        option.text = text;
-        int width = style->subElementRect(QStyle::SE_PushButtonContents, &option, push).width();
+        int width = contents(push, QStyle::SE_PushButtonContents);
         if (!push->icon().isNull())
             width -= push->iconSize().width() + 4;
         return width;
