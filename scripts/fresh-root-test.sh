@@ -23,7 +23,7 @@ fail() {
 }
 
 [ "$(id -u)" -eq 0 ] || fail "debootstrap and the mounts need root: run it with sudo"
-for tool in debootstrap pivot_root git unshare findmnt; do
+for tool in debootstrap pivot_root git unshare findmnt curl; do
     command -v "$tool" >/dev/null || fail "$tool is missing on this machine"
 done
 
